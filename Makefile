@@ -1,0 +1,27 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both install what is
+# missing first, so they work on a fresh Debian 12 machine.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run test format clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/vintrel-clock
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the clock, and nothing
+# when they are all present. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
+    # run: the beep and the platform plugins Qt picks at run time
+    qt6-qpa-plugins gstreamer1.0-plugins-base
+    # end-to-end tests: a virtual X server, a window manager, window and clock control
+    xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime
+    # screenshots for the README
+    imagemagick fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

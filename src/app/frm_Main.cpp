@@ -1,0 +1,116 @@
+#include "app/frm_Main.h"
+
+#include "core/AppInfo.h"
+#include "core/Clock.h"
+#include "core/Fonts.h"
+#include "core/TimeText.h"
+#include "core/Twips.h"
+#include "core/mod_alarm.h"
+#include "settings/WindowPosition.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+const QString positionSection = QStringLiteral("Main");
+const QSize designClientSize(twips(2625), twips(1005));
+
+} // namespace
+
+frm_Main::frm_Main()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                               | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frm_Main"));
+    setWindowTitle(AppTitle);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(designClientSize);
+    setCentralWidget(client);
+
+    lblTime = new QLabel(client);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
+    lblTime->setGeometry(twipsRect(120, 120, 2415, 495));
+    lblTime->setFont(sansFont(18));
+    lblTime->setAlignment(Qt::AlignCenter);
+    lblTime->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    lblStatus = new QLabel(client);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setGeometry(twipsRect(120, 720, 2415, 255));
+    lblStatus->setFont(sansFont(8));
+    lblStatus->setAlignment(Qt::AlignCenter);
+    lblStatus->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+
+    lblNote = new QLabel(QStringLiteral("N"), client);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setGeometry(twipsRect(2380, 290, 105, 200));
+    lblNote->setFont(sansFont(8));
+    lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    lblNote->setToolTip(
+        QStringLiteral("There are notes entered for today, click to open daily notes."));
+    lblNote->hide();
+    lblNote->raise();
+
+    Calendar1 = new QCalendarWidget(client);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
+    Calendar1->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frm_Main::Timer1_Timer);
+
+    adjustSize();
+    setFixedSize(size());
+}
+
+frm_Main::~frm_Main()
+{
+    if (MainWindowLink::instance() == this)
+        MainWindowLink::setInstance(nullptr);
+}
+
+void frm_Main::Form_Load()
+{
+    MainWindowLink::setInstance(this);
+    Timer1->start();
+    CurrentDay = Clock::today();
+    restoreWindowPosition(this, positionSection, 0, 0, true);
+    mod_alarm::TodayHasNotes = false;
+}
+
+void frm_Main::Form_Unload()
+{
+    Timer1->stop();
+    saveWindowPosition(this, positionSection);
+}
+
+void frm_Main::Timer1_Timer()
+{
+    const QDateTime now = Clock::now();
+    lblTime->setText(timeOfDayText(now.time()));
+    refreshTitle();
+    // The whole date, not the day of the month: a machine asleep for a month still notices.
+    if (now.date() != CurrentDay)
+        CurrentDay = now.date();
+}
+
+void frm_Main::setStatusText(const QString& text)
+{
+    lblStatus->setText(text);
+}
+
+void frm_Main::refreshTitle()
+{
+    setWindowTitle(isVisible() ? lblStatus->text() : AppTitle);
+}
+
+void frm_Main::CheckIfNotesForToday()
+{
+    lblNote->setVisible(mod_alarm::TodayHasNotes);
+}

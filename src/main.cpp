@@ -1,0 +1,26 @@
+#include "app/QtPlatform.h"
+#include "app/frm_Main.h"
+#include "core/AppInfo.h"
+#include "core/Form.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    const QByteArray platform =
+        preferredQtPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"),
+                            qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppTitle);
+    QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vintrel-clock.svg")));
+
+    Form<frm_Main>::load();
+    Form<frm_Main>::showModeless();
+    return app.exec();
+}

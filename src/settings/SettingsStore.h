@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's only persistent storage: string values addressed by application, section
+// and key, kept in the user's config directory ("<application>.conf", one group a section).
+// Values written are seen at once by every later read; they reach the disk when the write
+// procedure that made them ends with commitSettings().
+
+QString GetSetting(const QString& application, const QString& section, const QString& key,
+                   const QString& defaultValue = {});
+void SaveSetting(const QString& application, const QString& section, const QString& key,
+                 const QString& value);
+void DeleteSetting(const QString& application, const QString& section, const QString& key);
+
+// Writes what is pending to disk and tells the user, in a message box over `parent`, when
+// that failed. Called once at the end of each write procedure.
+void commitSettings(const QString& application, QWidget* parent = nullptr);
+
+namespace SettingsStore {
+
+// Writes what is pending to disk; false when the file could not be written.
+bool flush(const QString& application);
+
+QString fileName(const QString& application);
+
+// Forgets the open files, so the next access reads them again from their current place.
+void reopen();
+
+} // namespace SettingsStore

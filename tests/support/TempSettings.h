@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/AppInfo.h"
+#include "settings/SettingsStore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+// Points the settings store at a fresh empty directory for as long as it lives.
+class TempSettings
+{
+public:
+    TempSettings()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        SettingsStore::reopen();
+    }
+    ~TempSettings() { SettingsStore::reopen(); }
+
+    QString dir() const { return m_dir.path(); }
+    QString fileName() const { return m_dir.filePath(AppTitle + QStringLiteral(".conf")); }
+
+    // Replaces the file on disk and makes the store read it again.
+    void writeFile(const QByteArray& contents)
+    {
+        QFile file(fileName());
+        file.open(QIODevice::WriteOnly);
+        file.write(contents);
+        file.close();
+        SettingsStore::reopen();
+    }
+
+    // What a fresh reader of the file sees, bypassing the store's cached copy.
+    QString onDisk(const QString& section, const QString& key) const
+    {
+        QSettings fresh(fileName(), QSettings::IniFormat);
+        return fresh.value(section + QLatin1Char('/') + key).toString();
+    }
+    bool onDiskContains(const QString& section, const QString& key) const
+    {
+        QSettings fresh(fileName(), QSettings::IniFormat);
+        return fresh.contains(section + QLatin1Char('/') + key);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
