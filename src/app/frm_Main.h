@@ -26,6 +26,8 @@ public:
     void refreshTitle() override;
     void CheckIfNotesForToday() override;
 
+    void Timer1_Timer();
+
     QLabel* lblTime;
     QLabel* lblStatus;
     QLabel* lblNote;
@@ -33,8 +35,6 @@ public:
     QCalendarWidget* Calendar1;
 
 private:
-    void Timer1_Timer();
-
     // The date at the last tick; a different date means the day has changed.
     QDate CurrentDay;
 };

@@ -1,0 +1,107 @@
+#include "app/frm_Main.h"
+#include "core/Form.h"
+#include "mock/MockClock.h"
+#include "support/TempSettings.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QString stored(const char* key)
+{
+    return GetSetting(AppTitle, QStringLiteral("Main"), QLatin1String(key), QStringLiteral("absent"));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        Form<frm_Main>::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void firstRunOpensTopLeftWithoutTheIndicator()
+    {
+        TempSettings settings;
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        frm_Main& window = Form<frm_Main>::get();
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        QCOMPARE(window.windowTitle(), AppTitle);
+        Form<frm_Main>::showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.lblNote->isVisible());
+        QVERIFY(window.lblTime->text().isEmpty());
+    }
+
+    void storedPositionIsRestoredAndNegativeEdgesClamped()
+    {
+        TempSettings settings;
+        settings.writeFile("[Main]\ntop=-30\nleft=600\n");
+        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(40, 0));
+    }
+
+    void aPositionThatIsNotANumberCountsAsMissing()
+    {
+        TempSettings settings;
+        settings.writeFile("[Main]\ntop=high\nleft=300\n");
+        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(20, 0));
+    }
+
+    void closeStoresThePositionAndTheNextStartRestoresIt()
+    {
+        TempSettings settings;
+        Form<frm_Main>::showModeless();
+        Form<frm_Main>::get().move(75, 150);
+        Form<frm_Main>::get().close();
+        QVERIFY(!Form<frm_Main>::isLoaded());
+        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("top")),
+                 QStringLiteral("2250"));
+        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("left")),
+                 QStringLiteral("1125"));
+
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SettingsStore::reopen();
+        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(75, 150));
+        QCOMPARE(stored("top"), QStringLiteral("2250"));
+    }
+
+    void tickShowsTheTimeAndTheTitleFollowsTheStatus()
+    {
+        TempSettings settings;
+        MockClock clock(2026, 12, 7, 15, 4, 5);
+        frm_Main& window = Form<frm_Main>::get();
+        window.setStatusText(QStringLiteral("Monday 07:30 (Next Alarm)"));
+        window.Timer1_Timer();
+        QCOMPARE(window.windowTitle(), AppTitle);
+
+        Form<frm_Main>::showModeless();
+        clock.advanceSecond();
+        window.Timer1_Timer();
+        QCOMPARE(window.lblTime->text().replace(QChar(0x202f), QLatin1Char(' ')),
+                 QStringLiteral("3:04:06 PM"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Monday 07:30 (Next Alarm)"));
+
+        window.setStatusText(QStringLiteral("Alarm is OFF"));
+        window.Timer1_Timer();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Alarm is OFF"));
+        QCOMPARE(window.lblStatus->text(), QStringLiteral("Alarm is OFF"));
+    }
+
+    void theClockTicksOnItsOwn()
+    {
+        TempSettings settings;
+        MockClock clock(2026, 12, 7, 23, 59, 59);
+        Form<frm_Main>::load();
+        QTRY_COMPARE(Form<frm_Main>::get().lblTime->text().replace(QChar(0x202f), QLatin1Char(' ')),
+                     QStringLiteral("11:59:59 PM"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_frm_main.moc"

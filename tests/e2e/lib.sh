@@ -1,0 +1,75 @@
+# Shared steps of the end-to-end tests: a private config and runtime directory, a window
+# manager on the test's X server, and the program under test. Run under xvfb-run.
+set -euo pipefail
+
+program=${1:?usage: $0 path/to/vintrel-clock}
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+unset QT_QPA_PLATFORM
+# The main window's title repeats its status line.
+main_title='^Vintrel Clock & Alarm$'
+settings_file="$XDG_CONFIG_HOME/Vintrel Clock & Alarm.conf"
+app_pid=""
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# start_program [environment assignments...]: starts the clock in the background.
+start_program() {
+    env "$@" "$program" &
+    app_pid=$!
+}
+
+# wait_for_window TITLE-REGEX [SECONDS]: prints the id of the first window whose title matches.
+wait_for_window() {
+    local title=$1 seconds=${2:-10} id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window titled '$title' within ${seconds}s"
+}
+
+# wait_for_exit SECONDS: waits for the program to end and checks that it exited cleanly.
+wait_for_exit() {
+    local seconds=${1:-10}
+    for _ in $(seq $((seconds * 10))); do
+        if ! kill -0 "$app_pid" 2>/dev/null; then
+            wait "$app_pid" || fail "the program exited with status $?"
+            app_pid=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end within ${seconds}s"
+}
+
+# stored SECTION KEY: a value of the settings file as the program wrote it.
+stored() {
+    awk -v section="[$1]" -v key="$2" '
+        /^\[/ { in_section = ($0 == section) }
+        in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2) }
+    ' "$settings_file"
+}
