@@ -8,6 +8,7 @@
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +25,12 @@ frm_alarm_notif::frm_alarm_notif()
     lbl_txt = new QLabel(QStringLiteral("The time is now"), this);
     lbl_txt->setObjectName(QStringLiteral("lbl_txt"));
     lbl_txt->setGeometry(twipsRect(120, 240, 1935, 375));
-    lbl_txt->setFont(sansFont(12, true));
+    // The stand-ins for the classic face run wider: shrink the text rather than cut it.
+    QFont font = sansFont(12, true);
+    while (QFontMetrics(font).horizontalAdvance(lbl_txt->text()) > lbl_txt->width()
+           && font.pointSizeF() > 8)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    lbl_txt->setFont(font);
 
     lbl_time = new QLabel(this);
     lbl_time->setObjectName(QStringLiteral("lbl_time"));
