@@ -1,8 +1,10 @@
 #include "app/frm_Main.h"
 
+#include "alarm/frm_SetAlarm.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
+#include "core/Form.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
@@ -10,6 +12,7 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -65,6 +68,10 @@ frm_Main::frm_Main()
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &frm_Main::Timer1_Timer);
 
+    // Opens the alarm settings until the menu offers "Set &Alarm".
+    auto* setAlarm = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
+    connect(setAlarm, &QShortcut::activated, this, [] { Form<frm_SetAlarm>::showModal(); });
+
     adjustSize();
     setFixedSize(size());
 }
@@ -82,10 +89,12 @@ void frm_Main::Form_Load()
     CurrentDay = Clock::today();
     restoreWindowPosition(this, positionSection, 0, 0, true);
     mod_alarm::TodayHasNotes = false;
+    Form<frm_SetAlarm>::load();
 }
 
 void frm_Main::Form_Unload()
 {
+    Form<frm_SetAlarm>::unload();
     Timer1->stop();
     saveWindowPosition(this, positionSection);
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "alarm/AlarmSlot.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+// No real alarm ever lies this far ahead (the year 7375): the value of "no alarm".
+constexpr DateSerial NoAlarmSentinel = 2000000.0;
+
+// When the slot next goes off, seen from `now`: the first day from today on (today only
+// while `now` is before the alarm's minute) whose weekday the day choice names. 0 when
+// the slot is off, names no days, or its hour or minute does not read as a number.
+DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
+                         const QString& minuteText, const QDateTime& now);
+DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
+
+// The smallest non-zero nextAlarm, the lower slot winning a tie; NoAlarmSentinel if none.
+DateSerial soonestOf(const SlotTable& slots);
+
+// The main window's status line for the soonest alarm: "Tuesday 07:05 (Next Alarm)" with
+// the weekday in the user's language, or "Alarm is OFF".
+QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale = QLocale());
+
+// What the once-a-second check does with the watched alarm.
+enum class AlarmCheck {
+    Wait,     // its minute has not come
+    Ring,     // this is its minute
+    RingLate, // its minute passed unobserved, at most MissedAlarmGrace ago
+    Skip,     // its minute passed unobserved longer ago: reschedule without ringing
+};
+
+// An alarm this late still rings, so a short sleep or a busy machine costs no alarm.
+constexpr int MissedAlarmGraceSeconds = 5 * 60;
+
+AlarmCheck checkAlarm(DateSerial soonest, const QDateTime& now);
