@@ -1,22 +1,24 @@
 #include "notes/NoteDateList.h"
 
-NoteDateList buildNoteDateList(const NoteList& list, const QDate& today, const QLocale& locale)
+QString NoteDateList::entryText(int position, const QLocale& locale,
+                                const QString& longFormat) const
 {
-    const auto longDate = [&locale](const QDate& date) {
-        return locale.toString(date, QLocale::LongFormat);
-    };
+    const QString date = locale.toString(dateOfDay(ListDays.at(position)), longFormat);
+    if (isExpired(position))
+        return ExpiredMarker + date;
+    return noteAt(position) > 0 ? NoteMarker + date : date;
+}
 
+NoteDateList buildNoteDateList(const NoteList& list, const QDate& today)
+{
     NoteDateList dates;
     const int size = list.NumExpired + NoteDateList::DaysListed;
-    dates.entries.reserve(size);
     dates.ListDays.reserve(size);
     dates.notes.reserve(size);
     dates.todayPosition = list.NumExpired;
 
     for (int n = 1; n <= list.NumExpired; ++n) {
-        const DateSerial day = list.note(n).day;
-        dates.entries.append(ExpiredMarker + longDate(dateTimeFromSerial(day).date()));
-        dates.ListDays.append(day);
+        dates.ListDays.append(list.note(n).day);
         dates.notes.append(n);
     }
 
@@ -29,8 +31,6 @@ NoteDateList buildNoteDateList(const NoteList& list, const QDate& today, const Q
         while (next <= list.NumNotes() && list.note(next).day < day)
             ++next;
         const bool hasNote = next <= list.NumNotes() && list.note(next).day == day;
-        const QString text = longDate(today.addDays(j));
-        dates.entries.append(hasNote ? NoteMarker + text : text);
         dates.ListDays.append(day);
         dates.notes.append(hasNote ? next : 0);
     }

@@ -49,9 +49,20 @@ void rewriteSection(NoteList& list)
     list.matchesStore = true;
 }
 
+// A stored day is nearly always plain digits; reading those directly is several times
+// faster than the general reading, which matters with thousands of notes.
+std::optional<DateSerial> readDay(const QString& text)
+{
+    bool whole = false;
+    const int days = text.toInt(&whole);
+    if (whole)
+        return days;
+    return parseDateSerial(text);
+}
+
 bool isUsableDay(std::optional<DateSerial> day)
 {
-    return day && dateTimeFromSerial(*day).isValid();
+    return day && dateOfDay(*day).isValid();
 }
 
 } // namespace
@@ -71,7 +82,7 @@ NoteList readNoteList(const QDate& today)
         const QString dayText = read(dayKey(n));
         if (!countReadable && dayText.isEmpty())
             break;
-        const std::optional<DateSerial> day = parseDateSerial(dayText);
+        const std::optional<DateSerial> day = readDay(dayText);
         if (!isUsableDay(day)) {
             wellFormed = false;
             continue;

@@ -17,6 +17,15 @@ NoteList listOf(const QList<QDate>& days, int expired)
     return list;
 }
 
+QStringList entriesOf(const NoteDateList& dates)
+{
+    const QString longFormat = english.dateFormat(QLocale::LongFormat);
+    QStringList entries;
+    for (int position = 0; position < dates.count(); ++position)
+        entries.append(dates.entryText(position, english, longFormat));
+    return entries;
+}
+
 } // namespace
 
 class TestNoteDateList : public QObject
@@ -26,11 +35,12 @@ class TestNoteDateList : public QObject
   private Q_SLOTS:
     void withoutNotesListsTheNextYearPlain()
     {
-        const NoteDateList dates = buildNoteDateList(NoteList(), today, english);
-        QCOMPARE(dates.entries.size(), 366);
+        const NoteDateList dates = buildNoteDateList(NoteList(), today);
+        const QStringList entries = entriesOf(dates);
+        QCOMPARE(entries.size(), 366);
         QCOMPARE(dates.todayPosition, 0);
-        QCOMPARE(dates.entries.first(), QStringLiteral("Monday, 7 December 2026"));
-        QCOMPARE(dates.entries.last(), QStringLiteral("Tuesday, 7 December 2027"));
+        QCOMPARE(entries.first(), QStringLiteral("Monday, 7 December 2026"));
+        QCOMPARE(entries.last(), QStringLiteral("Tuesday, 7 December 2027"));
         QCOMPARE(dates.ListDays.last(), toDateSerial(today) + 365);
         QVERIFY(!dates.notes.contains(1));
     }
@@ -41,22 +51,24 @@ class TestNoteDateList : public QObject
         const NoteList list = listOf({QDate(2025, 1, 2), QDate(2026, 12, 6), today,
                                       QDate(2026, 12, 14), QDate(2027, 12, 7), QDate(2027, 12, 8)},
                                      2);
-        const NoteDateList dates = buildNoteDateList(list, today, english);
+        const NoteDateList dates = buildNoteDateList(list, today);
+        const QStringList entries = entriesOf(dates);
 
-        QCOMPARE(dates.entries.size(), 2 + 366);
+        QCOMPARE(entries.size(), 2 + 366);
         QCOMPARE(dates.todayPosition, 2);
-        QCOMPARE(dates.entries.mid(0, 4),
+        QCOMPARE(entries.mid(0, 4),
                  (QStringList{"(exp) Thursday, 2 January 2025", "(exp) Sunday, 6 December 2026",
                               "(*) Monday, 7 December 2026", "Tuesday, 8 December 2026"}));
-        QCOMPARE(dates.entries.at(2 + 7), QStringLiteral("(*) Monday, 14 December 2026"));
-        QCOMPARE(dates.entries.last(), QStringLiteral("(*) Tuesday, 7 December 2027"));
+        QCOMPARE(entries.at(2 + 7), QStringLiteral("(*) Monday, 14 December 2026"));
+        QCOMPARE(entries.last(), QStringLiteral("(*) Tuesday, 7 December 2027"));
+        QCOMPARE(entries.filter("(*)").size(), 3);
 
         QCOMPARE(dates.noteAt(0), 1);
         QCOMPARE(dates.noteAt(1), 2);
         QCOMPARE(dates.noteAt(2), 3);
         QCOMPARE(dates.noteAt(3), 0);
         QCOMPARE(dates.noteAt(2 + 7), 4);
-        QCOMPARE(dates.noteAt(dates.entries.size() - 1), 5);
+        QCOMPARE(dates.noteAt(dates.count() - 1), 5);
         QVERIFY(!dates.notes.contains(6));
 
         QVERIFY(dates.isExpired(1));
