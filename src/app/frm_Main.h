@@ -32,8 +32,12 @@ public:
     QTimer* Timer1;
     QCalendarWidget* Calendar1;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Timer1_Timer();
+    void lblNote_Click();
 
     // The date at the last tick; a different date means the day has changed.
     QDate CurrentDay;
