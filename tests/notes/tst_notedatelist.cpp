@@ -33,18 +33,6 @@ class TestNoteDateList : public QObject
     Q_OBJECT
 
   private Q_SLOTS:
-    void withoutNotesListsTheNextYearPlain()
-    {
-        const NoteDateList dates = buildNoteDateList(NoteList(), today);
-        const QStringList entries = entriesOf(dates);
-        QCOMPARE(entries.size(), 366);
-        QCOMPARE(dates.todayPosition, 0);
-        QCOMPARE(entries.first(), QStringLiteral("Monday, 7 December 2026"));
-        QCOMPARE(entries.last(), QStringLiteral("Tuesday, 7 December 2027"));
-        QCOMPARE(dates.ListDays.last(), toDateSerial(today) + 365);
-        QVERIFY(!dates.notes.contains(1));
-    }
-
     void entriesAreMarkedAndPointAtTheirNotes()
     {
         // Two expired notes, today, a day next week, the last listed day and one beyond it.

@@ -146,16 +146,6 @@ class TestNoteStore : public QObject
         QCOMPARE(textsOf(readNoteList(someDay)), (QStringList{"note 100", "", "note 300"}));
     }
 
-    void textWithLineBreaksSurvives()
-    {
-        TempSettings settings;
-        NoteList list = readNoteList(someDay);
-        const QString text = QStringLiteral("first line\r\nsecond line\n  indented, with = and ;");
-        QVERIFY(InsertNote(list, 100, text));
-        SettingsStore::reopen();
-        QCOMPARE(readNoteList(someDay).note(1).text, text);
-    }
-
     void expiryAtTheDayBoundary_data()
     {
         QTest::addColumn<QDate>("today");
