@@ -74,6 +74,11 @@ void measureLoad(int count)
 {
     QTemporaryDir dir;
     storeNotes(dir, count);
+    // The program's first load also parses the stored section; later loads find it parsed.
+    QElapsedTimer first;
+    first.start();
+    Form<frmNotes>::load();
+    const double firstLoad = first.nsecsElapsed() / 1e6;
     const double load =
         medianMs([] { Form<frmNotes>::load(); },
                  [] {
@@ -82,9 +87,9 @@ void measureLoad(int count)
                  });
     frmNotes& window = Form<frmNotes>::get();
     const double again = medianMs([&window] { rebuild(window); });
-    std::printf("%6d notes: loading the window %7.2f ms   rebuilding the list %7.2f ms"
-                "   (%d entries)\n",
-                count, load, again, window.comDate->count());
+    std::printf("%6d notes: first load %7.2f ms   later loads %7.2f ms   rebuilding the list "
+                "%7.2f ms   (%d entries)\n",
+                count, firstLoad, load, again, window.comDate->count());
     Form<frmNotes>::unload();
 }
 
