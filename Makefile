@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test format clean
+.PHONY: deps configure build run test bench format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -8,10 +8,15 @@
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
+#include "notes/frmNotes.h"
 #include "settings/WindowPosition.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
 
@@ -57,6 +62,7 @@ frm_Main::frm_Main()
         QStringLiteral("There are notes entered for today, click to open daily notes."));
     lblNote->hide();
     lblNote->raise();
+    lblNote->installEventFilter(this);
 
     Calendar1 = new QCalendarWidget(client);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
@@ -71,6 +77,10 @@ frm_Main::frm_Main()
     // Opens the alarm settings until the menu offers "Set &Alarm".
     auto* setAlarm = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
     connect(setAlarm, &QShortcut::activated, this, [] { Form<frm_SetAlarm>::showModal(); });
+
+    // Opens the notes window until the menu offers it.
+    auto* notesShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(notesShortcut, &QShortcut::activated, this, [] { Form<frmNotes>::showModal(); });
 
     adjustSize();
     setFixedSize(size());
@@ -90,12 +100,22 @@ void frm_Main::Form_Load()
     restoreWindowPosition(this, positionSection, 0, 0, true);
     mod_alarm::TodayHasNotes = false;
     Form<frm_SetAlarm>::load();
+
+    Form<frmNotes>::load();
+    CheckIfNotesForToday();
+    if (mod_alarm::TodayHasNotes) {
+        QMessageBox::information(
+            this, AppTitle,
+            QStringLiteral("There are notes entered for today (%1).")
+                .arg(QLocale().toString(Clock::today(), QStringLiteral("dddd d MMMM"))));
+    }
 }
 
 void frm_Main::Form_Unload()
 {
-    Form<frm_SetAlarm>::unload();
     Timer1->stop();
+    Form<frm_SetAlarm>::unload();
+    Form<frmNotes>::unload();
     saveWindowPosition(this, positionSection);
 }
 
@@ -105,8 +125,17 @@ void frm_Main::Timer1_Timer()
     lblTime->setText(timeOfDayText(now.time()));
     refreshTitle();
     // The whole date, not the day of the month: a machine asleep for a month still notices.
-    if (now.date() != CurrentDay)
-        CurrentDay = now.date();
+    if (now.date() != CurrentDay) {
+        frmNotes& notes = Form<frmNotes>::get();
+        // What is being typed in the notes window is never replaced: the new day waits
+        // until Add or Edit mode has ended, and a later tick takes it up.
+        if (!notes.isEditing()) {
+            notes.ReadNotes();
+            notes.PopulateComDate();
+            notes.PopulateTxtNotes();
+            CurrentDay = now.date();
+        }
+    }
 }
 
 void frm_Main::setStatusText(const QString& text)
@@ -122,4 +151,21 @@ void frm_Main::refreshTitle()
 void frm_Main::CheckIfNotesForToday()
 {
     lblNote->setVisible(mod_alarm::TodayHasNotes);
+    if (mod_alarm::TodayHasNotes)
+        lblNote->setToolTip(Form<frmNotes>::get().txtNotes->toPlainText());
+}
+
+bool frm_Main::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblNote && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblNote_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frm_Main::lblNote_Click()
+{
+    Form<frmNotes>::showModeless();
 }

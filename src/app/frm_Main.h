@@ -34,7 +34,12 @@ public:
     QTimer* Timer1;
     QCalendarWidget* Calendar1;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void lblNote_Click();
+
     // The date at the last tick; a different date means the day has changed.
     QDate CurrentDay;
 };

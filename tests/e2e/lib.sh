@@ -9,7 +9,7 @@ mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 unset QT_QPA_PLATFORM
 # The main window's title repeats its status line.
-main_title='^Vintrel Clock & Alarm$'
+main_title='^Alarm is OFF$'
 settings_file="$XDG_CONFIG_HOME/Vintrel Clock & Alarm.conf"
 app_pid=""
 

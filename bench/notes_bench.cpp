@@ -1,0 +1,148 @@
+// Times what the user waits for in the notes window: loading it (the section is read from
+// disk and the date list built) and rebuilding the list, with 0, 1,000 and 32,767 notes;
+// and an insert, edit and delete with 1,000 notes, flush and rebuild included.
+
+#include "core/AppInfo.h"
+#include "core/Clock.h"
+#include "core/Form.h"
+#include "notes/NoteStore.h"
+#include "notes/frmNotes.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace
+{
+
+constexpr int runs = 7;
+
+// The median of several runs, in milliseconds; `prepare` runs untimed before each.
+double medianMs(const std::function<void()>& work, const std::function<void()>& prepare = {})
+{
+    QList<double> times;
+    for (int run = 0; run < runs; ++run) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(runs / 2);
+}
+
+// A fresh store holding the notes on consecutive days ending on the last listed day, so as
+// many as possible are expired: the most dates the list must show. The store is left open,
+// as the main window's start-up leaves it before the notes window loads.
+void storeNotes(QTemporaryDir& dir, int count)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    SettingsStore::reopen();
+    const DateSerial last = toDateSerial(Clock::today()) + 365;
+    SaveSetting(AppTitle, "Notes", "NumNotes", QString::number(count));
+    for (int n = 1; n <= count; ++n) {
+        SaveSetting(AppTitle, "Notes", "Day" + QString::number(n),
+                    dateSerialText(last - count + n));
+        SaveSetting(AppTitle, "Notes", "Text" + QString::number(n),
+                    QStringLiteral("Note number %1, a line of ordinary length.").arg(n));
+    }
+    SettingsStore::flush(AppTitle);
+    SettingsStore::reopen();
+    QElapsedTimer timer;
+    timer.start();
+    GetSetting(AppTitle, "Main", "top");
+    std::printf("%6d notes: opening the store (once per run) %7.2f ms\n", count,
+                timer.nsecsElapsed() / 1e6);
+}
+
+void rebuild(frmNotes& window)
+{
+    window.ReadNotes();
+    window.PopulateComDate();
+    window.PopulateTxtNotes();
+}
+
+void measureLoad(int count)
+{
+    QTemporaryDir dir;
+    storeNotes(dir, count);
+    // The program's first load also parses the stored section; later loads find it parsed.
+    QElapsedTimer first;
+    first.start();
+    Form<frmNotes>::load();
+    const double firstLoad = first.nsecsElapsed() / 1e6;
+    const double load =
+        medianMs([] { Form<frmNotes>::load(); },
+                 [] {
+                     Form<frmNotes>::unload();
+                     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                 });
+    frmNotes& window = Form<frmNotes>::get();
+    const double again = medianMs([&window] { rebuild(window); });
+    std::printf("%6d notes: first load %7.2f ms   later loads %7.2f ms   rebuilding the list "
+                "%7.2f ms   (%d entries)\n",
+                count, firstLoad, load, again, window.comDate->count());
+    Form<frmNotes>::unload();
+}
+
+void measureWrites(int count)
+{
+    QTemporaryDir dir;
+    storeNotes(dir, count);
+    frmNotes& window = Form<frmNotes>::get();
+    rebuild(window);
+    NoteList list = readNoteList(Clock::today());
+    const DateSerial newDay = toDateSerial(Clock::today()) - count - 10;
+
+    // What each button does after the user's "Done" or "Yes": write, flush, reload, rebuild.
+    const double insert = medianMs(
+        [&] {
+            InsertNote(list, newDay, "inserted");
+            window.ReadNotes();
+            window.PopulateComDate();
+        },
+        [&] {
+            // Back to the stored notes alone before each run.
+            list = readNoteList(Clock::today());
+            if (list.note(1).day == newDay)
+                DeleteNote(list, 1);
+        });
+    const double edit = medianMs([&] {
+        UpdateNoteText(list, count / 2, "edited");
+        window.ReadNotes();
+        window.PopulateComDate();
+    });
+    const double remove = medianMs(
+        [&] {
+            DeleteNote(list, 1);
+            window.ReadNotes();
+            window.PopulateComDate();
+        },
+        [&] {
+            list = readNoteList(Clock::today());
+            InsertNote(list, newDay, "to delete");
+        });
+    std::printf("%6d notes: insert %6.2f ms   edit %6.2f ms   delete %6.2f ms\n", count, insert,
+                edit, remove);
+    Form<frmNotes>::unload();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    std::printf("Median of %d runs.\n", runs);
+    for (int count : {0, 1000, NoteList::MaxNotes})
+        measureLoad(count);
+    measureWrites(1000);
+    return 0;
+}

@@ -1,0 +1,259 @@
+#include "notes/frmNotes.h"
+
+#include "core/Clock.h"
+#include "core/Fonts.h"
+#include "core/Form.h"
+#include "core/MainWindowLink.h"
+#include "core/Twips.h"
+#include "core/mod_alarm.h"
+#include "notes/NoteDateModel.h"
+#include "notes/NoteStore.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace
+{
+
+const QString Done = QStringLiteral("Done");
+const QString AddCaption = QStringLiteral("Add Note");
+const QString EditCaption = QStringLiteral("Edit Note");
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QRect& geometry,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(sansFont(9.75));
+    return button;
+}
+
+} // namespace
+
+frmNotes::frmNotes()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmNotes"));
+    setWindowTitle(QStringLiteral("Daily Notes"));
+    setFont(sansFont(8));
+    setFixedSize(twips(8775), twips(5025));
+
+    comDate = new QComboBox(this);
+    comDate->setObjectName(QStringLiteral("comDate"));
+    comDate->setGeometry(twipsRect(240, 1320, 3015, 315));
+    m_dates = new NoteDateModel(this);
+    comDate->setModel(m_dates);
+    // Sizing to the contents, or rows of differing heights, would format every entry.
+    comDate->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* view = qobject_cast<QListView*>(comDate->view()))
+        view->setUniformItemSizes(true);
+
+    txtNotes = new QPlainTextEdit(this);
+    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->setGeometry(twipsRect(3720, 240, 4815, 4575));
+    txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtNotes->setTabChangesFocus(true);
+
+    cmdAdd =
+        makeButton(QStringLiteral("cmdAdd"), AddCaption, twipsRect(960, 2040, 1455, 495), this);
+    cmdEdit =
+        makeButton(QStringLiteral("cmdEdit"), EditCaption, twipsRect(960, 2760, 1455, 495), this);
+    cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Note"),
+                           twipsRect(960, 3480, 1455, 495), this);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(240, 240, 3255, 975));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+
+    cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("Close Daily Notes"),
+                          twipsRect(600, 4320, 2175, 495), this);
+
+    setTabOrder(comDate, txtNotes);
+    setTabOrder(txtNotes, cmdAdd);
+    setTabOrder(cmdAdd, cmdEdit);
+    setTabOrder(cmdEdit, cmdDelete);
+    setTabOrder(cmdDelete, cmdClose);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connect(comDate, &QComboBox::currentIndexChanged, this, &frmNotes::comDate_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmNotes::cmdAdd_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmNotes::cmdEdit_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmNotes::cmdDelete_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmNotes::cmdClose_Click);
+}
+
+void frmNotes::Form_Load()
+{
+    Label1->setText(QStringLiteral("(*) means that there is an associated note.\n\n"
+                                   "(exp) means that this is an expired entry."));
+    ReadNotes();
+    PopulateComDate();
+    PopulateTxtNotes();
+}
+
+// Nothing is stored on closing: what Add or Edit mode held is dropped.
+void frmNotes::Form_Unload() {}
+
+void frmNotes::ReadNotes()
+{
+    txtNotes->setReadOnly(true);
+    m_readOn = Clock::today();
+    m_notes = readNoteList(m_readOn);
+}
+
+void frmNotes::PopulateComDate()
+{
+    {
+        const QSignalBlocker quiet(comDate);
+        m_dates->setDates(buildNoteDateList(m_notes, m_readOn));
+    }
+    chooseEntry(m_dates->dates().todayPosition);
+
+    mod_alarm::TodayHasNotes = comDate->currentText().startsWith(NoteMarker.trimmed());
+    if (MainWindowLink* link = MainWindowLink::instance())
+        link->CheckIfNotesForToday();
+}
+
+void frmNotes::PopulateTxtNotes()
+{
+    const NoteDateList& dates = m_dates->dates();
+    const int position = comDate->currentIndex();
+    const int note = dates.noteAt(position);
+    if (note > 0) {
+        txtNotes->setPlainText(m_notes.note(note).text);
+        cmdAdd->setEnabled(false);
+        cmdEdit->setEnabled(!dates.isExpired(position));
+        cmdDelete->setEnabled(true);
+        CurrentNote = note;
+    } else {
+        txtNotes->clear();
+        cmdAdd->setEnabled(true);
+        cmdEdit->setEnabled(false);
+        cmdDelete->setEnabled(false);
+        CurrentNote = position;
+    }
+    cmdClose->setEnabled(true);
+}
+
+const QList<DateSerial>& frmNotes::ListDays() const
+{
+    return m_dates->dates().ListDays;
+}
+
+bool frmNotes::isEditing() const
+{
+    return cmdAdd->text() == Done || cmdEdit->text() == Done;
+}
+
+void frmNotes::comDate_Click()
+{
+    PopulateTxtNotes();
+}
+
+void frmNotes::cmdAdd_Click()
+{
+    if (cmdAdd->text() != Done) {
+        if (m_notes.isFull()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QStringLiteral("There are already %1 notes, the most the daily "
+                                                "notes can hold. Delete a note before adding "
+                                                "another.")
+                                     .arg(NoteList::MaxNotes));
+            return;
+        }
+        cmdAdd->setText(Done);
+        cmdEdit->setEnabled(false);
+        cmdDelete->setEnabled(false);
+        cmdClose->setEnabled(false);
+        comDate->setEnabled(false);
+        txtNotes->setReadOnly(false);
+        txtNotes->setFocus();
+        return;
+    }
+
+    cmdAdd->setText(AddCaption);
+    comDate->setEnabled(true);
+    const QString text = txtNotes->toPlainText();
+    if (text.isEmpty()) {
+        txtNotes->setReadOnly(true);
+        PopulateTxtNotes();
+        return;
+    }
+    const DateSerial day = ListDays().at(comDate->currentIndex());
+    // Add mode never starts on a full list, and the list cannot change while it lasts.
+    InsertNote(m_notes, day, text, this);
+    ReadNotes();
+    PopulateComDate();
+    chooseDay(day);
+}
+
+void frmNotes::cmdEdit_Click()
+{
+    if (cmdEdit->text() != Done) {
+        cmdEdit->setText(Done);
+        cmdAdd->setEnabled(false);
+        cmdDelete->setEnabled(false);
+        cmdClose->setEnabled(false);
+        comDate->setEnabled(false);
+        txtNotes->setReadOnly(false);
+        txtNotes->setFocus();
+        return;
+    }
+
+    const DateSerial day = ListDays().at(comDate->currentIndex());
+    cmdEdit->setText(EditCaption);
+    cmdAdd->setEnabled(false);
+    cmdDelete->setEnabled(true);
+    comDate->setEnabled(true);
+    UpdateNoteText(m_notes, CurrentNote, txtNotes->toPlainText(), this);
+    ReadNotes();
+    PopulateComDate();
+    chooseDay(day);
+}
+
+void frmNotes::cmdDelete_Click()
+{
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Delete Notes"),
+                              QStringLiteral("Are you sure you want to delete this entry?"),
+                              QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    DeleteNote(m_notes, CurrentNote, this);
+    ReadNotes();
+    // Rebuilding chooses today's entry, whichever was chosen before.
+    PopulateComDate();
+}
+
+void frmNotes::cmdClose_Click()
+{
+    Form<frmNotes>::unload();
+}
+
+void frmNotes::chooseEntry(int position)
+{
+    {
+        const QSignalBlocker quiet(comDate);
+        comDate->setCurrentIndex(position);
+    }
+    comDate_Click();
+}
+
+void frmNotes::chooseDay(DateSerial day)
+{
+    const int position = m_dates->dates().positionOf(day);
+    chooseEntry(position >= 0 ? position : m_dates->dates().todayPosition);
+}
