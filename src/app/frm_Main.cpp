@@ -1,5 +1,6 @@
 #include "app/frm_Main.h"
 
+#include "about/frmAbout.h"
 #include "alarm/frm_SetAlarm.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
@@ -11,19 +12,22 @@
 #include "notes/frmNotes.h"
 #include "settings/WindowPosition.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QShortcut>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
 
 const QString positionSection = QStringLiteral("Main");
-const QSize designClientSize(twips(2625), twips(1005));
+// Outer sizes, frame, title bar and menu bar included.
+const QSize calendarHiddenSize(twips(2715), twips(1665));
+const QSize calendarShownSize(twips(4650), twips(4785));
 
 } // namespace
 
@@ -36,8 +40,8 @@ frm_Main::frm_Main()
     setWindowTitle(AppTitle);
 
     auto* client = new QWidget(this);
-    client->setFixedSize(designClientSize);
     setCentralWidget(client);
+    createMenu();
 
     lblTime = new QLabel(client);
     lblTime->setObjectName(QStringLiteral("lblTime"));
@@ -74,16 +78,37 @@ frm_Main::frm_Main()
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &frm_Main::Timer1_Timer);
 
-    // Opens the alarm settings until the menu offers "Set &Alarm".
-    auto* setAlarm = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
-    connect(setAlarm, &QShortcut::activated, this, [] { Form<frm_SetAlarm>::showModal(); });
+    m_outerSize = calendarHiddenSize;
+    applyOuterSize();
+}
 
-    // Opens the notes window until the menu offers it.
-    auto* notesShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
-    connect(notesShortcut, &QShortcut::activated, this, [] { Form<frmNotes>::showModal(); });
+void frm_Main::createMenu()
+{
+    mnuMenu = menuBar()->addMenu(QStringLiteral("&Menu"));
+    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+    const auto addItem = [this](const char* name, const QString& caption, const char* shortcut,
+                                void (frm_Main::*handler)()) {
+        QAction* item = mnuMenu->addAction(caption, this, handler);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(QKeySequence(QLatin1String(shortcut)));
+        return item;
+    };
+    itmSetAlarm = addItem("itmSetAlarm", QStringLiteral("Set &Alarm"), "Ctrl+A",
+                          &frm_Main::itmSetAlarm_Click);
+    itmDailyNotes = addItem("itmDailyNotes", QStringLiteral("View Daily &Notes"), "Ctrl+N",
+                            &frm_Main::itmDailyNotes_Click);
+    SepOne = mnuMenu->addSeparator();
+    SepOne->setObjectName(QStringLiteral("SepOne"));
+    itmShowCalendar = addItem("itmShowCalendar", QStringLiteral("&Show Calendar"), "Ctrl+S",
+                              &frm_Main::itmShowCalendar_Click);
+    itmHideCalendar = addItem("itmHideCalendar", QStringLiteral("&Hide Calendar"), "Ctrl+H",
+                              &frm_Main::itmHideCalendar_Click);
+    itmHideCalendar->setEnabled(false);
+    SepTwo = mnuMenu->addSeparator();
+    SepTwo->setObjectName(QStringLiteral("SepTwo"));
 
-    adjustSize();
-    setFixedSize(size());
+    itmAbout = menuBar()->addAction(QStringLiteral("About"), this, &frm_Main::itmAbout_Click);
+    itmAbout->setObjectName(QStringLiteral("itmAbout"));
 }
 
 frm_Main::~frm_Main()
@@ -153,6 +178,60 @@ void frm_Main::CheckIfNotesForToday()
     lblNote->setVisible(mod_alarm::TodayHasNotes);
     if (mod_alarm::TodayHasNotes)
         lblNote->setToolTip(Form<frmNotes>::get().txtNotes->toPlainText());
+}
+
+void frm_Main::itmSetAlarm_Click()
+{
+    Form<frm_SetAlarm>::showModal();
+}
+
+void frm_Main::itmDailyNotes_Click()
+{
+    // Already open beside the clock after a click on the "N": bring it forward instead.
+    if (Form<frmNotes>::isLoaded() && Form<frmNotes>::get().isVisible())
+        Form<frmNotes>::showModeless();
+    else
+        Form<frmNotes>::showModal();
+}
+
+void frm_Main::itmShowCalendar_Click()
+{
+    Calendar1->setSelectedDate(Clock::today());
+    Calendar1->setCurrentPage(Clock::today().year(), Clock::today().month());
+    Calendar1->show();
+    m_outerSize = calendarShownSize;
+    applyOuterSize();
+    itmHideCalendar->setEnabled(true);
+    itmShowCalendar->setEnabled(false);
+}
+
+void frm_Main::itmHideCalendar_Click()
+{
+    Calendar1->hide();
+    m_outerSize = calendarHiddenSize;
+    applyOuterSize();
+    itmHideCalendar->setEnabled(false);
+    itmShowCalendar->setEnabled(true);
+}
+
+void frm_Main::itmAbout_Click()
+{
+    Form<frmAbout>::showModal();
+}
+
+void frm_Main::applyOuterSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(m_outerSize - frame);
+}
+
+bool frm_Main::event(QEvent* event)
+{
+    // The window manager's frame is known only once the window is on screen, and may
+    // change with the theme; the outer size follows it.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move)
+        applyOuterSize();
+    return QMainWindow::event(event);
 }
 
 bool frm_Main::eventFilter(QObject* watched, QEvent* event)

@@ -6,7 +6,7 @@ program=${1:?usage: $0 path/to/vintrel-clock}
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 # The main window's title repeats its status line.
 main_title='^Alarm is OFF$'
@@ -37,7 +37,7 @@ start_window_manager() {
 
 # start_program [environment assignments...]: starts the clock in the background.
 start_program() {
-    env "$@" "$program" &
+    env LC_ALL=en_US.UTF-8 "$@" "$program" &
     app_pid=$!
 }
 
@@ -72,4 +72,16 @@ stored() {
         /^\[/ { in_section = ($0 == section) }
         in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2) }
     ' "$settings_file"
+}
+
+# frame_of WINDOW: the window manager's frame around a window.
+frame_of() {
+    xwininfo -id "$1" -children | awk '/Parent window id/ { print $4 }'
+}
+
+# outer_geometry WINDOW: "X Y WIDTH HEIGHT" of the window with its frame.
+outer_geometry() {
+    xwininfo -id "$(frame_of "$1")" |
+        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+             /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
 }

@@ -8,7 +8,7 @@ start_program
 window=$(wait_for_window "$main_title")
 xdotool windowmove --sync "$window" 300 200
 sleep 0.5
-before=$(xdotool getwindowgeometry "$window" | grep Position)
+read -r x y _ < <(outer_geometry "$window")
 wmctrl -i -c "$window"
 wait_for_exit 10
 
@@ -16,13 +16,14 @@ top=$(stored Main top)
 left=$(stored Main left)
 [ -n "$top" ] && [ -n "$left" ] || fail "no position in the settings file"
 # The outer corner, frame included, in twips: 15 to a pixel.
-[ "$left,$top" = "4500,3000" ] || fail "stored position $left,$top twips, expected 4500,3000"
+[ "$left,$top" = "$((x * 15)),$((y * 15))" ] ||
+    fail "stored position $left,$top twips for a window at $x,$y"
 
 start_program
 window=$(wait_for_window "$main_title")
 sleep 0.5
-after=$(xdotool getwindowgeometry "$window" | grep Position)
-[ "$before" = "$after" ] || fail "reopened at '$after', left at '$before'"
+read -r x2 y2 _ < <(outer_geometry "$window")
+[ "$x2,$y2" = "$x,$y" ] || fail "reopened at $x2,$y2, left at $x,$y"
 wmctrl -i -c "$window"
 wait_for_exit 10
 echo "PASS: position $left,$top twips kept across a restart"
