@@ -51,7 +51,13 @@ frmAbout::frmAbout()
     txtUpdates = new QPlainTextEdit(fraUpdates);
     txtUpdates->setObjectName(QStringLiteral("txtUpdates"));
     txtUpdates->setGeometry(twipsRect(120, 360, 7095, 2175));
-    txtUpdates->setFont(QApplication::font());
+    // The window's default font, not the frame's bold one; setting each property keeps
+    // the frame's font from being inherited.
+    QFont plain = QApplication::font();
+    plain.setFamily(plain.family());
+    plain.setPointSizeF(plain.pointSizeF());
+    plain.setBold(false);
+    txtUpdates->setFont(plain);
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
