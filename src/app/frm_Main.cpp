@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -176,8 +177,13 @@ void frm_Main::refreshTitle()
 void frm_Main::CheckIfNotesForToday()
 {
     lblNote->setVisible(mod_alarm::TodayHasNotes);
-    if (mod_alarm::TodayHasNotes)
-        lblNote->setToolTip(Form<frmNotes>::get().txtNotes->toPlainText());
+    if (mod_alarm::TodayHasNotes) {
+        const QString note = Form<frmNotes>::get().txtNotes->toPlainText();
+        // A tool tip that looks like markup is drawn as markup; a note is shown as typed.
+        lblNote->setToolTip(Qt::mightBeRichText(note)
+                                ? Qt::convertFromPlainText(note, Qt::WhiteSpacePre)
+                                : note);
+    }
 }
 
 void frm_Main::itmSetAlarm_Click()

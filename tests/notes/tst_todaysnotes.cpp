@@ -133,6 +133,9 @@ class TestTodaysNotes : public QObject
 
         editNote(today, "Buy rye bread");
         QCOMPARE(lblNote()->toolTip(), QStringLiteral("Buy rye bread"));
+        editNote(today, "<b>rye</b> & <i>spelt</i>");
+        QVERIFY(lblNote()->toolTip().contains(QStringLiteral("&lt;b&gt;rye&lt;/b&gt;")));
+        QVERIFY(lblNote()->toolTip().contains(QStringLiteral("&amp;")));
         editNote(today, QString());
         QVERIFY(noteShown());
         QCOMPARE(lblNote()->toolTip(), QString());
