@@ -174,13 +174,7 @@ void frmNotes::cmdAdd_Click()
                                      .arg(NoteList::MaxNotes));
             return;
         }
-        cmdAdd->setText(Done);
-        cmdEdit->setEnabled(false);
-        cmdDelete->setEnabled(false);
-        cmdClose->setEnabled(false);
-        comDate->setEnabled(false);
-        txtNotes->setReadOnly(false);
-        txtNotes->setFocus();
+        startMode(cmdAdd);
         return;
     }
 
@@ -200,16 +194,22 @@ void frmNotes::cmdAdd_Click()
     chooseDay(day);
 }
 
+void frmNotes::startMode(QPushButton* modeButton)
+{
+    modeButton->setText(Done);
+    for (QPushButton* button : {cmdAdd, cmdEdit, cmdDelete, cmdClose}) {
+        if (button != modeButton)
+            button->setEnabled(false);
+    }
+    comDate->setEnabled(false);
+    txtNotes->setReadOnly(false);
+    txtNotes->setFocus();
+}
+
 void frmNotes::cmdEdit_Click()
 {
     if (cmdEdit->text() != Done) {
-        cmdEdit->setText(Done);
-        cmdAdd->setEnabled(false);
-        cmdDelete->setEnabled(false);
-        cmdClose->setEnabled(false);
-        comDate->setEnabled(false);
-        txtNotes->setReadOnly(false);
-        txtNotes->setFocus();
+        startMode(cmdEdit);
         return;
     }
 

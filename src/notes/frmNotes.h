@@ -53,6 +53,9 @@ class frmNotes : public QWidget
     void cmdDelete_Click();
     void cmdClose_Click();
 
+    // Add or Edit mode: the mode's button reads "Done", the others and the date list
+    // wait, and the text box takes the typing.
+    void startMode(QPushButton* modeButton);
     // Chooses an entry as a user's choice would, showing its note.
     void chooseEntry(int position);
     // Chooses the entry of the day, or today's when the day is no longer listed.
