@@ -2,6 +2,7 @@
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
 #include "core/Form.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,5 +23,6 @@ int main(int argc, char* argv[])
 
     Form<frm_Main>::load();
     Form<frm_Main>::showModeless();
+    reportDamagedSettings(AppTitle, &Form<frm_Main>::get());
     return app.exec();
 }
