@@ -1,4 +1,5 @@
 #include "app/QtPlatform.h"
+#include "app/SingleInstance.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
 #include "core/Form.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -20,6 +22,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vintrel-clock.svg")));
+
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                            QStringLiteral("vintrel-clock"));
+    if (!instance.claim())
+        return 0;
+    QObject::connect(&instance, &SingleInstance::raiseRequested,
+                     [] { Form<frm_Main>::get().bringToFront(); });
 
     Form<frm_Main>::load();
     Form<frm_Main>::showModeless();

@@ -163,6 +163,14 @@ void frm_Main::Timer1_Timer()
     }
 }
 
+void frm_Main::bringToFront()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void frm_Main::setStatusText(const QString& text)
 {
     lblStatus->setText(text);
