@@ -64,6 +64,7 @@ frm_Main::frm_Main()
     lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     lblNote->setToolTip(
         QStringLiteral("There are notes entered for today, click to open daily notes."));
+    lblNote->setAccessibleName(lblNote->toolTip());
     lblNote->hide();
     lblNote->raise();
     lblNote->installEventFilter(this);
@@ -71,6 +72,7 @@ frm_Main::frm_Main()
     Calendar1 = new QCalendarWidget(client);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
+    Calendar1->setAccessibleName(QStringLiteral("Calendar"));
     Calendar1->hide();
 
     Timer1 = new QTimer(this);
@@ -184,8 +186,11 @@ void frm_Main::refreshTitle()
 void frm_Main::CheckIfNotesForToday()
 {
     lblNote->setVisible(mod_alarm::TodayHasNotes);
-    if (mod_alarm::TodayHasNotes)
+    if (mod_alarm::TodayHasNotes) {
         lblNote->setToolTip(Form<frmNotes>::get().txtNotes->toPlainText());
+        // The "N" alone says nothing to a screen reader; its tool tip does.
+        lblNote->setAccessibleName(lblNote->toolTip());
+    }
 }
 
 void frm_Main::itmSetAlarm_Click()
