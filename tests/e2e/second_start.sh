@@ -11,7 +11,7 @@ xdotool windowminimize --sync "$main"
 start_program
 wait_for_exit 10
 kill -0 "$first_pid" || fail "the first clock ended"
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break
     sleep 0.1
 done
