@@ -11,6 +11,9 @@ packages=(
     qt6-qpa-plugins gstreamer1.0-plugins-base
     # end-to-end tests: a virtual X server, a window manager, window and clock control
     xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime
+    # end-to-end tests: a private session bus, a notification service stub, the
+    # accessibility bus and its Python client
+    dbus-daemon python3 python3-dbus python3-gi at-spi2-core python3-pyatspi
     # screenshots for the README
     imagemagick fonts-dejavu-core
 )

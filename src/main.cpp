@@ -1,10 +1,13 @@
 #include "app/QtPlatform.h"
+#include "app/SingleInstance.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
 #include "core/Form.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +23,15 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vintrel-clock.svg")));
 
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                            QStringLiteral("vintrel-clock"));
+    if (!instance.claim())
+        return 0;
+    QObject::connect(&instance, &SingleInstance::raiseRequested,
+                     [] { Form<frm_Main>::get().bringToFront(); });
+
     Form<frm_Main>::load();
     Form<frm_Main>::showModeless();
+    reportDamagedSettings(AppTitle, &Form<frm_Main>::get());
     return app.exec();
 }

@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -91,6 +92,7 @@ frm_SetAlarm::frm_SetAlarm()
     vscr_dur->setRange(ShortestAlarmDuration, LongestAlarmDuration);
     // The upper arrow lengthens the alarm, as the number above it grows.
     vscr_dur->setInvertedAppearance(true);
+    vscr_dur->setAccessibleName(QStringLiteral("Alarm duration in seconds"));
     connect(vscr_dur, &QScrollBar::valueChanged, this, &frm_SetAlarm::vscr_dur_Change);
 
     QWidget* previous = nullptr;
@@ -161,6 +163,17 @@ void frm_SetAlarm::createRow(int n)
             [this, n](const QString& text) { m_slots[n].hourText = text; });
     connect(txtMin[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].minuteText = text; });
+
+    // Screen readers name each control by its row, counted from 1 as the user counts.
+    const QString alarm = QStringLiteral("Alarm %1 ").arg(n + 1);
+    chkOn[n]->setAccessibleName(alarm + QStringLiteral("on"));
+    // On Linux a drop-down list is read by its choice; the description says whose it is.
+    for (auto [box, field] : {std::pair{comFreq[n], "frequency"}, std::pair{comDays[n], "day"}}) {
+        box->setAccessibleName(alarm + QLatin1String(field));
+        box->setAccessibleDescription(box->accessibleName());
+    }
+    txtHr[n]->setAccessibleName(alarm + QStringLiteral("hour"));
+    txtMin[n]->setAccessibleName(alarm + QStringLiteral("minute"));
 
     showRowState(n);
 }

@@ -1,5 +1,7 @@
 #include "alarm/frm_alarm_notif.h"
 
+#include "alarm/AlarmNotice.h"
+
 #include "alarm/frm_SetAlarm.h"
 #include "core/Fonts.h"
 #include "core/Form.h"
@@ -54,11 +56,13 @@ void frm_alarm_notif::Form_Load()
 {
     mod_alarm::SetAlwaysOnTop(1, this);
     lbl_time->setText(shortTimeText(dateTimeFromSerial(mod_alarm::alarmDisplayTime).time()));
+    AlarmNotice::instance().post(lbl_time->text());
 }
 
 void frm_alarm_notif::Form_Unload()
 {
     Form<frm_SetAlarm>::get().stopBeeping();
+    AlarmNotice::instance().withdraw();
 }
 
 void frm_alarm_notif::cmd_okay_Click()

@@ -65,6 +65,7 @@ frm_Main::frm_Main()
     lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     lblNote->setToolTip(
         QStringLiteral("There are notes entered for today, click to open daily notes."));
+    lblNote->setAccessibleName(lblNote->toolTip());
     lblNote->hide();
     lblNote->raise();
     lblNote->installEventFilter(this);
@@ -72,6 +73,7 @@ frm_Main::frm_Main()
     Calendar1 = new QCalendarWidget(client);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
+    Calendar1->setAccessibleName(QStringLiteral("Calendar"));
     Calendar1->hide();
 
     Timer1 = new QTimer(this);
@@ -164,6 +166,14 @@ void frm_Main::Timer1_Timer()
     }
 }
 
+void frm_Main::bringToFront()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void frm_Main::setStatusText(const QString& text)
 {
     lblStatus->setText(text);
@@ -183,6 +193,8 @@ void frm_Main::CheckIfNotesForToday()
         lblNote->setToolTip(Qt::mightBeRichText(note)
                                 ? Qt::convertFromPlainText(note, Qt::WhiteSpacePre)
                                 : note);
+        // The "N" alone says nothing to a screen reader; the note does.
+        lblNote->setAccessibleName(note);
     }
 }
 

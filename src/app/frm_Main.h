@@ -31,6 +31,9 @@ public:
 
     void Timer1_Timer();
 
+    // Shows the clock in front, also when minimised: another start of the program asked.
+    void bringToFront();
+
     QLabel* lblTime;
     QLabel* lblStatus;
     QLabel* lblNote;

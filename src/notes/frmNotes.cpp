@@ -50,6 +50,9 @@ frmNotes::frmNotes()
     comDate = new QComboBox(this);
     comDate->setObjectName(QStringLiteral("comDate"));
     comDate->setGeometry(twipsRect(240, 1320, 3015, 315));
+    // On Linux a drop-down list is read by its choice; the description says what it holds.
+    comDate->setAccessibleName(QStringLiteral("Date of the note"));
+    comDate->setAccessibleDescription(comDate->accessibleName());
     m_dates = new NoteDateModel(this);
     comDate->setModel(m_dates);
     // Sizing to the contents, or rows of differing heights, would format every entry.
@@ -62,6 +65,7 @@ frmNotes::frmNotes()
     txtNotes->setGeometry(twipsRect(3720, 240, 4815, 4575));
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
+    txtNotes->setAccessibleName(QStringLiteral("Note for the chosen date"));
 
     cmdAdd =
         makeButton(QStringLiteral("cmdAdd"), AddCaption, twipsRect(960, 2040, 1455, 495), this);

@@ -1,8 +1,13 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/FileSafety.h"
+
+#include <QDateTime>
+#include <QFile>
 #include <QHash>
 #include <QMessageBox>
 #include <QSettings>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -15,15 +20,73 @@ QHash<QString, std::shared_ptr<QSettings>>& openFiles()
     return files;
 }
 
+// The damaged files copied aside this run, by application, until the user has been told.
+QHash<QString, QString>& damagedCopies()
+{
+    static QHash<QString, QString> copies;
+    return copies;
+}
+
+std::shared_ptr<QSettings> openFile(const QString& application)
+{
+    return std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       application, QString());
+}
+
+// Writes what could be read of a damaged file to a file of its own, then puts that in the
+// damaged file's place in one rename, so that a kill leaves one whole file or the other.
+bool replaceWithReadable(const QSettings& damaged)
+{
+    const QString path = damaged.fileName();
+    const QString repaired = path + QStringLiteral(".repaired");
+    QFile::remove(repaired);
+    FileSafety::createPrivateFile(repaired);
+    {
+        QSettings clean(repaired, QSettings::IniFormat);
+        for (const QString& key : damaged.allKeys())
+            clean.setValue(key, damaged.value(key));
+        clean.sync();
+        if (clean.status() != QSettings::NoError) {
+            QFile::remove(repaired);
+            return false;
+        }
+    }
+    QFile::remove(repaired + QStringLiteral(".lock"));
+    if (std::rename(QFile::encodeName(repaired).constData(),
+                    QFile::encodeName(path).constData())
+        != 0) {
+        QFile::remove(repaired);
+        return false;
+    }
+    FileSafety::syncFolderOf(path);
+    return true;
+}
+
+// Opens the file, and keeps a copy of it first when it cannot be parsed: the next write
+// would replace it with only the part that could be read.
+std::shared_ptr<QSettings> openChecked(const QString& application)
+{
+    auto settings = openFile(application);
+    // Some format errors come to light only when a section is parsed.
+    settings->allKeys();
+    if (settings->status() != QSettings::FormatError)
+        return settings;
+    const QString copy =
+        FileSafety::keepDamagedCopy(settings->fileName(), QDateTime::currentDateTime());
+    if (copy.isEmpty() || !replaceWithReadable(*settings))
+        return settings;
+    damagedCopies().insert(application, copy);
+    // A fresh reader of the clean file: the status of the old one stays at its first error
+    // and would hide every later failure to write.
+    return openFile(application);
+}
+
 QSettings& settingsFor(const QString& application)
 {
     auto& files = openFiles();
     auto it = files.find(application);
-    if (it == files.end()) {
-        it = files.insert(application, std::make_shared<QSettings>(QSettings::NativeFormat,
-                                                                   QSettings::UserScope,
-                                                                   application, QString()));
-    }
+    if (it == files.end())
+        it = files.insert(application, openChecked(application));
     return **it;
 }
 
@@ -70,13 +133,32 @@ void commitSettings(const QString& application, QWidget* parent)
             .arg(SettingsStore::fileName(application)));
 }
 
+void reportDamagedSettings(const QString& application, QWidget* parent)
+{
+    settingsFor(application);
+    const QString copy = damagedCopies().take(application);
+    if (copy.isEmpty())
+        return;
+    QMessageBox::warning(
+        parent, application,
+        QStringLiteral("Your settings file could not be read in full. A copy of it, as it "
+                       "was, is kept in \"%1\". The clock carries on with what it could read.")
+            .arg(copy));
+}
+
 namespace SettingsStore {
 
 bool flush(const QString& application)
 {
     QSettings& settings = settingsFor(application);
+    // Made before the first write: a file that Qt creates is readable by everyone.
+    FileSafety::createPrivateFile(settings.fileName());
     settings.sync();
-    return settings.status() != QSettings::AccessError;
+    if (settings.status() != QSettings::NoError)
+        return false;
+    FileSafety::restrictToOwner(settings.fileName());
+    FileSafety::syncFolderOf(settings.fileName());
+    return true;
 }
 
 QString fileName(const QString& application)
@@ -87,6 +169,7 @@ QString fileName(const QString& application)
 void reopen()
 {
     openFiles().clear();
+    damagedCopies().clear();
 }
 
 } // namespace SettingsStore

@@ -19,9 +19,14 @@ void DeleteSetting(const QString& application, const QString& section, const QSt
 // that failed. Called once at the end of each write procedure.
 void commitSettings(const QString& application, QWidget* parent = nullptr);
 
+// Tells the user, once, where the damaged settings file found at opening was copied.
+// Does nothing when the file was sound.
+void reportDamagedSettings(const QString& application, QWidget* parent = nullptr);
+
 namespace SettingsStore {
 
-// Writes what is pending to disk; false when the file could not be written.
+// Writes what is pending to disk, through a temporary file renamed over the old one, and
+// leaves the file readable and writable by its owner only; false when it could not be written.
 bool flush(const QString& application);
 
 QString fileName(const QString& application);

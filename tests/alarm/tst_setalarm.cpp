@@ -1,4 +1,5 @@
 #include "alarm/AlarmStore.h"
+#include "alarm/AlarmNotice.h"
 #include "alarm/Beeper.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
@@ -41,6 +42,15 @@ class CountingBeeper final : public Beeper
 public:
     void beep() override { ++beeps; }
     int beeps = 0;
+};
+
+class CountingNotice final : public AlarmNotice
+{
+public:
+    void post(const QString& timeText) override { posted.append(timeText); }
+    void withdraw() override { ++withdrawals; }
+    QStringList posted;
+    int withdrawals = 0;
 };
 
 // Answers every modal window that opens, as a user would, and counts them.
@@ -124,6 +134,7 @@ private:
 
     FakeMainWindow m_main;
     CountingBeeper m_beeper;
+    CountingNotice m_notice;
     std::unique_ptr<TempSettings> m_settings;
     // Monday 7 December 2026, half an hour before the usual alarm.
     std::unique_ptr<MockClock> m_clock;
@@ -133,6 +144,7 @@ private Q_SLOTS:
     {
         MainWindowLink::setInstance(&m_main);
         Beeper::setInstance(&m_beeper);
+        AlarmNotice::setInstance(&m_notice);
     }
 
     void init()
@@ -141,6 +153,7 @@ private Q_SLOTS:
         m_clock = std::make_unique<MockClock>(2026, 12, 7, 7, 0, 0);
         m_main = FakeMainWindow();
         m_beeper.beeps = 0;
+        m_notice = CountingNotice();
     }
 
     void cleanup()
@@ -399,6 +412,8 @@ private Q_SLOTS:
             QCOMPARE(modal->findChild<QLabel*>("lbl_txt")->text(), QStringLiteral("The time is now"));
             QCOMPARE(modal->findChild<QLabel*>("lbl_time")->text(), QStringLiteral("07:30"));
             QVERIFY(window.timer_beep->isActive());
+            QCOMPARE(m_notice.posted, QStringList{QStringLiteral("07:30")});
+            QCOMPARE(m_notice.withdrawals, 0);
             // A tick inside the notification's wait is no second firing: it returns at once
             // and leaves this notification open. (Should it wait instead, it is let go.)
             QTimer release;
@@ -419,6 +434,8 @@ private Q_SLOTS:
 
         QCOMPARE(answerer.seen, 1);
         QVERIFY(!Form<frm_alarm_notif>::isLoaded());
+        QCOMPARE(m_notice.posted.size(), 1);
+        QCOMPARE(m_notice.withdrawals, 1);
         QVERIFY(!window.timer_beep->isActive());
         QCOMPARE(window.beepElapsed, 0);
         const int beeps = m_beeper.beeps;

@@ -1,15 +1,42 @@
 #include "settings/SettingsStore.h"
 #include "support/TempSettings.h"
 
+#include "support/ModalAnswer.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 const QString section = QStringLiteral("AlarmSetting");
+
+int modeOf(const QString& path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & 0777);
 }
+
+QStringList damagedCopiesIn(const QString& dir)
+{
+    return QDir(dir).entryList({AppTitle + QStringLiteral(".conf.damaged-*")}, QDir::Files);
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+} // namespace
 
 class TestSettingsStore : public QObject
 {
@@ -95,6 +122,104 @@ private Q_SLOTS:
         SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
         QCOMPARE(GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top")),
                  QStringLiteral("30"));
+    }
+
+    void theFileStaysPrivateAcrossRewrites()
+    {
+        TempSettings settings;
+        // The usual umask would leave a new file readable by everyone.
+        const mode_t oldMask = ::umask(022);
+        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("a"));
+        QVERIFY(SettingsStore::flush(AppTitle));
+        QCOMPARE(modeOf(settings.fileName()), 0600);
+        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("b"));
+        QVERIFY(SettingsStore::flush(AppTitle));
+        QCOMPARE(modeOf(settings.fileName()), 0600);
+
+        // A file left readable by an older version is made private at the next save.
+        QFile::setPermissions(settings.fileName(), QFile::ReadOwner | QFile::WriteOwner
+                                                       | QFile::ReadGroup | QFile::ReadOther);
+        SettingsStore::reopen();
+        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("c"));
+        QVERIFY(SettingsStore::flush(AppTitle));
+        ::umask(oldMask);
+        QCOMPARE(modeOf(settings.fileName()), 0600);
+        QCOMPARE(settings.onDisk(QStringLiteral("Notes"), QStringLiteral("Text1")),
+                 QStringLiteral("c"));
+    }
+
+    void aDamagedFileIsKeptAndReportedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        // What Qt's parser calls a format error: a section header left open, and a line
+        // of a section that is no key=value pair.
+        QTest::newRow("open section header")
+            << QByteArray("[Main]\ntop=15\n[Notes\nNumNotes=1\n");
+        QTest::newRow("line without a value")
+            << QByteArray("[Main]\ntop=15\n[Notes]\nNumNotes=1\nDay1 46023\n");
+    }
+    void aDamagedFileIsKeptAndReportedOnce()
+    {
+        QFETCH(QByteArray, damaged);
+        TempSettings settings;
+        settings.writeFile(damaged);
+
+        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top")),
+                 QStringLiteral("15"));
+        const QStringList copies = damagedCopiesIn(settings.dir());
+        QCOMPARE(copies.size(), 1);
+        const QString copy = QDir(settings.dir()).filePath(copies.first());
+        QCOMPARE(contentsOf(copy), damaged);
+        QCOMPARE(modeOf(copy), 0600);
+        QVERIFY(QRegularExpression(QStringLiteral("\\.conf\\.damaged-\\d{8}-\\d{6}$"))
+                    .match(copy)
+                    .hasMatch());
+
+        auto box = answerNextBox(QMessageBox::Ok);
+        reportDamagedSettings(AppTitle);
+        QVERIFY(box->seen);
+        QCOMPARE(box->icon, QMessageBox::Warning);
+        QVERIFY(box->text.contains(copy));
+        auto again = answerNextBox(QMessageBox::Ok);
+        reportDamagedSettings(AppTitle);
+        QCoreApplication::processEvents();
+        QVERIFY(!again->seen);
+
+        // The program carries on with what it read, and its saves work as before.
+        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("left"), QStringLiteral("30"));
+        QVERIFY(SettingsStore::flush(AppTitle));
+        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("top")),
+                 QStringLiteral("15"));
+        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("left")),
+                 QStringLiteral("30"));
+        QCOMPARE(contentsOf(copy), damaged);
+        SettingsStore::reopen();
+        GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
+        QCOMPARE(damagedCopiesIn(settings.dir()).size(), 1);
+    }
+
+    void aSoundFileIsNeitherCopiedNorReported()
+    {
+        TempSettings settings;
+        settings.writeFile("[Main]\ntop=15\n[Notes]\nNumNotes=0\n");
+        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top")),
+                 QStringLiteral("15"));
+        auto box = answerNextBox(QMessageBox::Ok);
+        reportDamagedSettings(AppTitle);
+        QCoreApplication::processEvents();
+        QVERIFY(!box->seen);
+        QVERIFY(damagedCopiesIn(settings.dir()).isEmpty());
+    }
+
+    void aFailedFlushAfterADamagedFileIsReported()
+    {
+        TempSettings settings;
+        settings.writeFile("[Notes\nNumNotes=1\n");
+        GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
+        QVERIFY(QFile::remove(settings.fileName()));
+        QVERIFY(QDir().mkpath(settings.fileName()));
+        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
+        QVERIFY(!SettingsStore::flush(AppTitle));
     }
 
     void aFailedFlushIsReported()

@@ -1,0 +1,120 @@
+#include "alarm/frm_SetAlarm.h"
+#include "alarm/frm_alarm_notif.h"
+#include "app/frm_Main.h"
+#include "core/Form.h"
+#include "core/mod_alarm.h"
+#include "mock/MockClock.h"
+#include "notes/frmNotes.h"
+#include "support/ModalAnswer.h"
+#include "support/StoredNotes.h"
+#include "support/TempSettings.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface* accessible(QWidget* window, const QString& objectName)
+{
+    auto* widget = window->findChild<QWidget*>(objectName);
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
+
+} // namespace
+
+// What a screen reader hears of each control.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        Form<frm_alarm_notif>::unload();
+        Form<frm_Main>::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void everyControlSaysWhatItIs_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        const auto row = [](const char* window, const char* control, QAccessible::Role role,
+                            const QString& name) {
+            QTest::addRow("%s %s", window, control) << window << control << int(role) << name;
+        };
+        row("main", "lblTime", QAccessible::StaticText, QStringLiteral("7:29:59 AM"));
+        row("main", "lblStatus", QAccessible::StaticText, QStringLiteral("Alarm is OFF"));
+        row("main", "lblNote", QAccessible::StaticText, QStringLiteral("buy milk"));
+        row("main", "Calendar1", QAccessible::Table, QStringLiteral("Calendar"));
+        row("alarm", "chkOn_0", QAccessible::CheckBox, QStringLiteral("Alarm 1 on"));
+        row("alarm", "comFreq_0", QAccessible::ComboBox, QStringLiteral("Alarm 1 frequency"));
+        row("alarm", "comDays_7", QAccessible::ComboBox, QStringLiteral("Alarm 8 day"));
+        row("alarm", "txtHr_0", QAccessible::EditableText, QStringLiteral("Alarm 1 hour"));
+        row("alarm", "txtMin_14", QAccessible::EditableText, QStringLiteral("Alarm 15 minute"));
+        row("alarm", "lbl_dur", QAccessible::StaticText, QStringLiteral("5"));
+        row("alarm", "vscr_dur", QAccessible::ScrollBar, QStringLiteral("Alarm duration in seconds"));
+        row("alarm", "cmd_save", QAccessible::Button, QStringLiteral("Save Settings"));
+        row("notes", "comDate", QAccessible::ComboBox, QStringLiteral("Date of the note"));
+        row("notes", "txtNotes", QAccessible::EditableText,
+            QStringLiteral("Note for the chosen date"));
+        row("notes", "cmdDelete", QAccessible::Button, QStringLiteral("Delete Note"));
+        row("notification", "lbl_time", QAccessible::StaticText, QStringLiteral("07:30"));
+        row("notification", "cmd_okay", QAccessible::Button, QStringLiteral("Okay"));
+    }
+    void everyControlSaysWhatItIs()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        TempSettings settings;
+        storeNotes(settings, {{QDate(2026, 12, 7), "buy milk"}});
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        auto startMessage = answerNextBox(QMessageBox::Ok);
+        frm_Main& main = Form<frm_Main>::get();
+        QVERIFY(startMessage->seen);
+        main.Timer1_Timer();
+        mod_alarm::alarmDisplayTime = toDateSerial(QDateTime(QDate(2026, 12, 7), QTime(7, 30)));
+
+        QWidget* owner = &main;
+        if (window == QLatin1String("alarm"))
+            owner = &Form<frm_SetAlarm>::get();
+        else if (window == QLatin1String("notes"))
+            owner = &Form<frmNotes>::get();
+        else if (window == QLatin1String("notification"))
+            owner = &Form<frm_alarm_notif>::get();
+        QAccessibleInterface* reader = accessible(owner, control);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::Role(role));
+        // Drop-down lists are read by their choice, and say whose they are in the description.
+        const QAccessible::Text said =
+            role == QAccessible::ComboBox ? QAccessible::Description : QAccessible::Name;
+        QCOMPARE(reader->text(said), name);
+    }
+
+    void noFocusableControlIsNameless()
+    {
+        TempSettings settings;
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        Form<frm_Main>::get();
+        const QList<QWidget*> windows{&Form<frm_Main>::get(), &Form<frm_SetAlarm>::get(),
+                                      &Form<frmNotes>::get(), &Form<frm_alarm_notif>::get()};
+        for (QWidget* window : windows) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->focusPolicy() == Qt::NoFocus || control->objectName().isEmpty()
+                    || control->objectName().startsWith(QLatin1String("qt_")))
+                    continue;
+                QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(reader && !reader->text(QAccessible::Name).trimmed().isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
