@@ -20,7 +20,7 @@ opens_and_closes() {
     keys "$@"
     window=$(wait_for_window "$title")
     wmctrl -i -c "$window"
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
