@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/Form.h"
+#include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
@@ -25,6 +26,7 @@
 namespace {
 
 const QString positionSection = QStringLiteral("Main");
+constexpr int tickPeriod = 500;
 // Outer sizes, frame, title bar and menu bar included.
 const QSize calendarHiddenSize(twips(2715), twips(1665));
 const QSize calendarShownSize(twips(4650), twips(4785));
@@ -75,7 +77,10 @@ frm_Main::frm_Main()
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1->setInterval(tickPeriod);
+    // A coarse timer may wake a few percent early or late, which would undo the alignment
+    // to the wall clock.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frm_Main::Timer1_Timer);
 
     m_outerSize = calendarHiddenSize;
@@ -120,7 +125,7 @@ frm_Main::~frm_Main()
 void frm_Main::Form_Load()
 {
     MainWindowLink::setInstance(this);
-    Timer1->start();
+    Timer1->start(TickSchedule::msecsToNextTick(Clock::now().time(), tickPeriod));
     CurrentDay = Clock::today();
     restoreWindowPosition(this, positionSection, 0, 0, true);
     mod_alarm::TodayHasNotes = false;
@@ -147,6 +152,10 @@ void frm_Main::Form_Unload()
 void frm_Main::Timer1_Timer()
 {
     const QDateTime now = Clock::now();
+    // Each tick aims at the next half second afresh, so the ticks follow the wall clock
+    // when it is set or slewed. A tick run by hand while the clock is stopped starts nothing.
+    if (Timer1->isActive())
+        Timer1->start(TickSchedule::msecsToNextTick(now.time(), tickPeriod));
     lblTime->setText(timeOfDayText(now.time()));
     refreshTitle();
     // The whole date, not the day of the month: a machine asleep for a month still notices.
