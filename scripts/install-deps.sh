@@ -11,6 +11,8 @@ packages=(
     qt6-qpa-plugins gstreamer1.0-plugins-base
     # end-to-end tests: a virtual X server, a window manager, window and clock control
     xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime
+    # benchmarks: the X DAMAGE headers of the probe that sees windows painted
+    libxdamage-dev
     # screenshots for the README
     imagemagick fonts-dejavu-core
 )
