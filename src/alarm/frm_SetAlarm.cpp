@@ -10,6 +10,7 @@
 #include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/Form.h"
+#include "core/TickSchedule.h"
 #include "core/MainWindowLink.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
@@ -35,6 +36,7 @@ constexpr int defaultTopTwips = 0;
 constexpr int defaultLeftTwips = 2730;
 constexpr double controlPoints = 8.25;
 constexpr double largePoints = 13.5;
+constexpr int checkPeriod = 1000;
 
 QString arrayMemberName(const char* array, int n)
 {
@@ -107,7 +109,9 @@ frm_SetAlarm::frm_SetAlarm()
 
     timer_alarm = new QTimer(this);
     timer_alarm->setObjectName(QStringLiteral("timer_alarm"));
-    timer_alarm->setInterval(1000);
+    timer_alarm->setInterval(checkPeriod);
+    // Precise: a coarse timer is free to drift off the turn of the second it is aimed at.
+    timer_alarm->setTimerType(Qt::PreciseTimer);
     connect(timer_alarm, &QTimer::timeout, this, &frm_SetAlarm::timer_alarm_Timer);
 
     timer_beep = new QTimer(this);
@@ -171,7 +175,7 @@ void frm_SetAlarm::Form_Load()
     LoadAlarmSlots();
     RecalculateAlarmSlots();
     ShowNextAlarm();
-    timer_alarm->start();
+    timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
 }
 
 void frm_SetAlarm::Form_Unload()
@@ -331,6 +335,10 @@ void frm_SetAlarm::cmd_save_Click()
 
 void frm_SetAlarm::timer_alarm_Timer()
 {
+    // Each check aims just after the next whole second: an alarm's minute is seen in its
+    // first instant, and the check wakes the program together with the clock's tick.
+    if (timer_alarm->isActive())
+        timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
     if (m_firing)
         return;
     const AlarmCheck check = checkAlarm(soonestAlarm, Clock::now());
