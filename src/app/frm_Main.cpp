@@ -70,11 +70,6 @@ frm_Main::frm_Main()
     lblNote->raise();
     lblNote->installEventFilter(this);
 
-    Calendar1 = new QCalendarWidget(client);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
-    Calendar1->hide();
-
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tickPeriod);
@@ -205,6 +200,11 @@ void frm_Main::itmDailyNotes_Click()
 
 void frm_Main::itmShowCalendar_Click()
 {
+    if (!Calendar1) {
+        Calendar1 = new QCalendarWidget(centralWidget());
+        Calendar1->setObjectName(QStringLiteral("Calendar1"));
+        Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
+    }
     Calendar1->setSelectedDate(Clock::today());
     Calendar1->setCurrentPage(Clock::today().year(), Clock::today().month());
     Calendar1->show();
