@@ -2,6 +2,7 @@
 // disk and the date list built) and rebuilding the list, with 0, 1,000 and 32,767 notes;
 // and an insert, edit and delete with 1,000 notes, flush and rebuild included.
 
+#include "Median.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Form.h"
@@ -14,30 +15,10 @@
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace
 {
-
-constexpr int runs = 7;
-
-// The median of several runs, in milliseconds; `prepare` runs untimed before each.
-double medianMs(const std::function<void()>& work, const std::function<void()>& prepare = {})
-{
-    QList<double> times;
-    for (int run = 0; run < runs; ++run) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(runs / 2);
-}
 
 // A fresh store holding the notes on consecutive days ending on the last listed day, so as
 // many as possible are expired: the most dates the list must show. The store is left open,
@@ -140,7 +121,7 @@ void measureWrites(int count)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    std::printf("Median of %d runs.\n", runs);
+    std::printf("Notes window, median of %d runs.\n", BenchRuns);
     for (int count : {0, 1000, NoteList::MaxNotes})
         measureLoad(count);
     measureWrites(1000);

@@ -14,6 +14,8 @@ packages=(
     # end-to-end tests: a private session bus, a notification service stub, the
     # accessibility bus and its Python client
     dbus-daemon python3 python3-dbus python3-gi at-spi2-core python3-pyatspi
+    # benchmarks: the X DAMAGE headers of the probe that sees windows painted
+    libxdamage-dev
     # screenshots for the README
     imagemagick fonts-dejavu-core
 )

@@ -10,6 +10,7 @@
 #include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/Form.h"
+#include "core/TickSchedule.h"
 #include "core/MainWindowLink.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
@@ -36,6 +37,7 @@ constexpr int defaultTopTwips = 0;
 constexpr int defaultLeftTwips = 2730;
 constexpr double controlPoints = 8.25;
 constexpr double largePoints = 13.5;
+constexpr int checkPeriod = 1000;
 
 QString arrayMemberName(const char* array, int n)
 {
@@ -62,6 +64,12 @@ frm_SetAlarm::frm_SetAlarm()
     fraAlarmSettings->setObjectName(QStringLiteral("fraAlarmSettings"));
     fraAlarmSettings->setGeometry(twipsRect(120, 120, 6375, 6135));
     fraAlarmSettings->setFont(sansFont(controlPoints, true));
+    // The rows sit on a plain panel over the frame and take its regular font from there:
+    // the bold is for the frame's title, and a font set on each combo box would build its
+    // popup list at once, thirty of them at every start.
+    m_rows = new QWidget(fraAlarmSettings);
+    m_rows->setFont(sansFont(controlPoints));
+    m_rows->setGeometry(fraAlarmSettings->rect());
     for (int n = 0; n < SlotCount; ++n)
         createRow(n);
 
@@ -109,7 +117,9 @@ frm_SetAlarm::frm_SetAlarm()
 
     timer_alarm = new QTimer(this);
     timer_alarm->setObjectName(QStringLiteral("timer_alarm"));
-    timer_alarm->setInterval(1000);
+    timer_alarm->setInterval(checkPeriod);
+    // Precise: a coarse timer is free to drift off the turn of the second it is aimed at.
+    timer_alarm->setTimerType(Qt::PreciseTimer);
     connect(timer_alarm, &QTimer::timeout, this, &frm_SetAlarm::timer_alarm_Timer);
 
     timer_beep = new QTimer(this);
@@ -122,39 +132,33 @@ frm_SetAlarm::frm_SetAlarm()
 
 void frm_SetAlarm::createRow(int n)
 {
-    const QFont font = sansFont(controlPoints);
-
-    chkOn[n] = new QCheckBox(QStringLiteral("Off"), fraAlarmSettings);
+    chkOn[n] = new QCheckBox(QStringLiteral("Off"), m_rows);
     chkOn[n]->setObjectName(arrayMemberName("chkOn", n));
     chkOn[n]->setGeometry(twipsRect(240, rowTop(n) + 60, 615, 195));
-    chkOn[n]->setFont(font);
     connect(chkOn[n], &QCheckBox::toggled, this, [this, n] { chkOn_Click(n); });
 
-    comFreq[n] = new QComboBox(fraAlarmSettings);
+    comFreq[n] = new QComboBox(m_rows);
     comFreq[n]->setObjectName(arrayMemberName("comFreq", n));
     comFreq[n]->setGeometry(twipsRect(1080, rowTop(n), 1215, 315));
-    comFreq[n]->setFont(font);
     comFreq[n]->addItems({QStringLiteral("once only"), QStringLiteral("regular")});
     // Nothing chosen until the first load, so that load's choice raises comFreq_Click.
     comFreq[n]->setCurrentIndex(-1);
     connect(comFreq[n], &QComboBox::currentIndexChanged, this, [this, n] { comFreq_Click(n); });
 
-    comDays[n] = new QComboBox(fraAlarmSettings);
+    comDays[n] = new QComboBox(m_rows);
     comDays[n]->setObjectName(arrayMemberName("comDays", n));
     comDays[n]->setGeometry(twipsRect(2760, rowTop(n), 2055, 315));
-    comDays[n]->setFont(font);
     comDays[n]->setMaxVisibleItems(10);
     connect(comDays[n], &QComboBox::currentIndexChanged, this,
             [this, n](int index) { m_slots[n].dayChoice = qint16(index); });
 
-    txtHr[n] = new QLineEdit(fraAlarmSettings);
+    txtHr[n] = new QLineEdit(m_rows);
     txtHr[n]->setObjectName(arrayMemberName("txtHr", n));
     txtHr[n]->setGeometry(twipsRect(5160, rowTop(n), 375, 285));
-    txtMin[n] = new QLineEdit(fraAlarmSettings);
+    txtMin[n] = new QLineEdit(m_rows);
     txtMin[n]->setObjectName(arrayMemberName("txtMin", n));
     txtMin[n]->setGeometry(twipsRect(5760, rowTop(n), 375, 285));
     for (QLineEdit* box : {txtHr[n], txtMin[n]}) {
-        box->setFont(font);
         box->setMaxLength(2);
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
@@ -184,7 +188,7 @@ void frm_SetAlarm::Form_Load()
     LoadAlarmSlots();
     RecalculateAlarmSlots();
     ShowNextAlarm();
-    timer_alarm->start();
+    timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
 }
 
 void frm_SetAlarm::Form_Unload()
@@ -344,6 +348,10 @@ void frm_SetAlarm::cmd_save_Click()
 
 void frm_SetAlarm::timer_alarm_Timer()
 {
+    // Each check aims just after the next whole second: an alarm's minute is seen in its
+    // first instant, and the check wakes the program together with the clock's tick.
+    if (timer_alarm->isActive())
+        timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
     if (m_firing)
         return;
     const AlarmCheck check = checkAlarm(soonestAlarm, Clock::now());

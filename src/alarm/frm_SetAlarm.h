@@ -78,6 +78,7 @@ private:
     // Rings (or skips) the watched alarm, then moves every slot on.
     void fireAlarm(bool ring);
 
+    QWidget* m_rows;
     SlotTable m_slots;
     // Set while an alarm is being notified: the check must not run inside its own wait.
     bool m_firing = false;

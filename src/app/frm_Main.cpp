@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/Form.h"
+#include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "core/mod_alarm.h"
@@ -26,6 +27,7 @@
 namespace {
 
 const QString positionSection = QStringLiteral("Main");
+constexpr int tickPeriod = 500;
 // Outer sizes, frame, title bar and menu bar included.
 const QSize calendarHiddenSize(twips(2715), twips(1665));
 const QSize calendarShownSize(twips(4650), twips(4785));
@@ -70,15 +72,12 @@ frm_Main::frm_Main()
     lblNote->raise();
     lblNote->installEventFilter(this);
 
-    Calendar1 = new QCalendarWidget(client);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
-    Calendar1->setAccessibleName(QStringLiteral("Calendar"));
-    Calendar1->hide();
-
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1->setInterval(tickPeriod);
+    // A coarse timer may wake a few percent early or late, which would undo the alignment
+    // to the wall clock.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frm_Main::Timer1_Timer);
 
     m_outerSize = calendarHiddenSize;
@@ -123,7 +122,7 @@ frm_Main::~frm_Main()
 void frm_Main::Form_Load()
 {
     MainWindowLink::setInstance(this);
-    Timer1->start();
+    Timer1->start(TickSchedule::msecsToNextTick(Clock::now().time(), tickPeriod));
     CurrentDay = Clock::today();
     restoreWindowPosition(this, positionSection, 0, 0, true);
     mod_alarm::TodayHasNotes = false;
@@ -150,6 +149,10 @@ void frm_Main::Form_Unload()
 void frm_Main::Timer1_Timer()
 {
     const QDateTime now = Clock::now();
+    // Each tick aims at the next half second afresh, so the ticks follow the wall clock
+    // when it is set or slewed. A tick run by hand while the clock is stopped starts nothing.
+    if (Timer1->isActive())
+        Timer1->start(TickSchedule::msecsToNextTick(now.time(), tickPeriod));
     lblTime->setText(timeOfDayText(now.time()));
     refreshTitle();
     // The whole date, not the day of the month: a machine asleep for a month still notices.
@@ -214,6 +217,12 @@ void frm_Main::itmDailyNotes_Click()
 
 void frm_Main::itmShowCalendar_Click()
 {
+    if (!Calendar1) {
+        Calendar1 = new QCalendarWidget(centralWidget());
+        Calendar1->setObjectName(QStringLiteral("Calendar1"));
+        Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
+        Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+    }
     Calendar1->setSelectedDate(Clock::today());
     Calendar1->setCurrentPage(Clock::today().year(), Clock::today().month());
     Calendar1->show();

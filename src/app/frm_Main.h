@@ -38,7 +38,9 @@ public:
     QLabel* lblStatus;
     QLabel* lblNote;
     QTimer* Timer1;
-    QCalendarWidget* Calendar1;
+    // Made when first shown: the first month calendar of a run adds megabytes and
+    // milliseconds to the start, and most runs never unfold it.
+    QCalendarWidget* Calendar1 = nullptr;
 
     QMenu* mnuMenu;
     QAction* itmSetAlarm;

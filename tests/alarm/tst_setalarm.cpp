@@ -5,6 +5,7 @@
 #include "alarm/frm_alarm_notif.h"
 #include "core/Form.h"
 #include "core/MainWindowLink.h"
+#include "core/TickSchedule.h"
 #include "core/mod_alarm.h"
 #include "mock/MockClock.h"
 #include "settings/SettingsStore.h"
@@ -394,6 +395,23 @@ private Q_SLOTS:
         QVERIFY(reloaded.timer_alarm->isActive());
         QVERIFY(!reloaded.chkOn[2]->isChecked());
         QCOMPARE(reloaded.pos(), QPoint(200, 150));
+    }
+
+    void checksAreAimedJustAfterTheWallClocksSeconds()
+    {
+        const QDateTime loaded(QDate(2026, 12, 7), QTime(7, 29, 59, 600));
+        m_clock->set(loaded);
+        frm_SetAlarm& window = settingsWindow();
+        const int margin = TickSchedule::Margin;
+        QCOMPARE(loaded.addMSecs(window.timer_alarm->interval()),
+                 QDateTime(loaded.date(), QTime(7, 30, 0, margin)));
+
+        // A check that came late is not carried on: the next is aimed at the next second.
+        const QDateTime lateCheck(loaded.date(), QTime(7, 30, 0, 70));
+        m_clock->set(lateCheck);
+        window.timer_alarm_Timer();
+        QCOMPARE(lateCheck.addMSecs(window.timer_alarm->interval()),
+                 QDateTime(loaded.date(), QTime(7, 30, 1, margin)));
     }
 
     void alarmRingsOverTheOpenSettingsWindow()

@@ -1,10 +1,12 @@
 #include "app/frm_Main.h"
 #include "core/Form.h"
+#include "core/TickSchedule.h"
 #include "mock/MockClock.h"
 #include "support/TempSettings.h"
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -91,6 +93,27 @@ private Q_SLOTS:
         window.Timer1_Timer();
         QCOMPARE(window.windowTitle(), QStringLiteral("Alarm is OFF"));
         QCOMPARE(window.lblStatus->text(), QStringLiteral("Alarm is OFF"));
+    }
+
+    void ticksAreAimedJustAfterTheWallClocksHalfSeconds()
+    {
+        TempSettings settings;
+        const QDateTime loaded(QDate(2026, 12, 7), QTime(7, 29, 59, 750));
+        MockClock clock(2026, 12, 7);
+        clock.set(loaded);
+        frm_Main& window = Form<frm_Main>::get();
+        QVERIFY(window.Timer1->isActive());
+        const auto nextTick = [&window](const QDateTime& now) {
+            return now.addMSecs(window.Timer1->interval());
+        };
+        const int margin = TickSchedule::Margin;
+        QCOMPARE(nextTick(loaded), QDateTime(loaded.date(), QTime(7, 30, 0, margin)));
+
+        // A tick that came late is not carried on: the one after is aimed at the mark.
+        const QDateTime lateTick(loaded.date(), QTime(7, 30, 0, 40));
+        clock.set(lateTick);
+        window.Timer1_Timer();
+        QCOMPARE(nextTick(lateTick), QDateTime(loaded.date(), QTime(7, 30, 0, 500 + margin)));
     }
 
     void theClockTicksOnItsOwn()

