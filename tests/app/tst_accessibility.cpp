@@ -80,6 +80,8 @@ private Q_SLOTS:
         main.Timer1_Timer();
         mod_alarm::alarmDisplayTime = toDateSerial(QDateTime(QDate(2026, 12, 7), QTime(7, 30)));
 
+        // The calendar is made when it is first unfolded.
+        main.itmShowCalendar->trigger();
         QWidget* owner = &main;
         if (window == QLatin1String("alarm"))
             owner = &Form<frm_SetAlarm>::get();
