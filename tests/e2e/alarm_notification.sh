@@ -14,17 +14,7 @@ stub_pid=$!
 for _ in $(seq 100); do [ -f "$work/ready" ] && break; sleep 0.1; done
 [ -f "$work/ready" ] || fail "the notification stub did not start"
 
-cat > "$settings_file" <<'SETTINGS'
-[AlarmSetting]
-chkOn%200=1
-comFreq%200=1
-comDays%200=7
-txtHr%200=07
-txtMin%200=30
-SETTINGS
-
-start_program LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 \
-    FAKETIME='@2026-12-07 07:29:55'
+start_before_weekday_alarm '2026-12-07 07:29:55'
 notification=$(wait_for_window '^Alarm Notification$' 30)
 for _ in $(seq 50); do grep -q '^Notify' "$work/calls" 2>/dev/null && break; sleep 0.1; done
 expected='Notify|Vintrel Clock & Alarm|Alarm 07:30|The time is now 07:30|urgency=2|id=42'

@@ -4,17 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_window_manager
 
-cat > "$settings_file" <<'SETTINGS'
-[AlarmSetting]
-chkOn%200=1
-comFreq%200=1
-comDays%200=7
-txtHr%200=07
-txtMin%200=30
-SETTINGS
-
-start_program LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 \
-    FAKETIME='@2026-12-07 07:29:52'
+start_before_weekday_alarm '2026-12-07 07:29:52'
 wait_for_window '^Monday 07:30 \(Next Alarm\)$' >/dev/null
 notification=$(wait_for_window '^Alarm Notification$' 30)
 xdotool windowactivate --sync "$notification" key space

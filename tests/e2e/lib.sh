@@ -85,3 +85,18 @@ outer_geometry() {
         awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
              /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
 }
+
+# start_before_weekday_alarm MOMENT: stores one alarm, Monday to Friday at 07:30, and starts
+# the program with its clock at MOMENT.
+start_before_weekday_alarm() {
+    cat > "$settings_file" <<'SETTINGS'
+[AlarmSetting]
+chkOn%200=1
+comFreq%200=1
+comDays%200=7
+txtHr%200=07
+txtMin%200=30
+SETTINGS
+    start_program LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 \
+        FAKETIME="@$1"
+}
