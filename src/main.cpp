@@ -21,7 +21,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vintrel-clock.svg")));
+    // Pixel sizes drawn from resources/vintrel-clock.svg: the SVG engine would cost a
+    // plugin load at every start.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/vintrel-clock-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                             QStringLiteral("vintrel-clock"));
