@@ -9,6 +9,7 @@
 #include "core/mod_alarm.h"
 #include "mock/MockClock.h"
 #include "settings/SettingsStore.h"
+#include "support/ModalAnswer.h"
 #include "support/TempSettings.h"
 
 #include <QApplication>
@@ -52,31 +53,6 @@ public:
     void withdraw() override { ++withdrawals; }
     QStringList posted;
     int withdrawals = 0;
-};
-
-// Answers every modal window that opens, as a user would, and counts them.
-class ModalAnswerer
-{
-public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer))
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_current)
-                return;
-            m_current = modal;
-            ++seen;
-            m_answer(modal);
-        });
-        m_poll.start(5);
-    }
-
-    int seen = 0;
-
-private:
-    std::function<void(QWidget*)> m_answer;
-    QPointer<QWidget> m_current;
-    QTimer m_poll;
 };
 
 void pressOkay(QWidget* notification)
@@ -164,28 +140,6 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_clock.reset();
         m_settings.reset();
-    }
-
-    void windowLooksAsDesigned()
-    {
-        frm_SetAlarm& window = settingsWindow();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Vintrel Clock & Alarm - Alarm Settings"));
-        QCOMPARE(window.size(), QSize(585, 473));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window.findChild<QCheckBox*>("chkOn_0")->text(), QStringLiteral("Off"));
-        QCOMPARE(window.findChild<QLabel*>("lbl_dur")->text(), QStringLiteral("5"));
-        QVERIFY(window.timer_alarm->isActive());
-        QVERIFY(!window.timer_beep->isActive());
-        QCOMPARE(m_main.status, QStringLiteral("Alarm is OFF"));
-        QCOMPARE(window.pos(), QPoint(182, 0)); // left 2730 twips
-
-        // The tab order runs along each row, then to "Save Settings".
-        QWidget* expected[] = {window.chkOn[0], window.comFreq[0], window.comDays[0],
-                               window.txtHr[0], window.txtMin[0], window.chkOn[1]};
-        for (int i = 0; i + 1 < 6; ++i)
-            QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);
-        QCOMPARE(window.txtMin[14]->nextInFocusChain(), static_cast<QWidget*>(window.cmd_save));
     }
 
     void rowIsEnabledExactlyWhileItsBoxIsChecked()

@@ -8,15 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-QString stored(const char* key)
-{
-    return GetSetting(AppTitle, QStringLiteral("Main"), QLatin1String(key), QStringLiteral("absent"));
-}
-
-} // namespace
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -48,13 +39,6 @@ private Q_SLOTS:
         QCOMPARE(Form<frm_Main>::get().pos(), QPoint(40, 0));
     }
 
-    void aPositionThatIsNotANumberCountsAsMissing()
-    {
-        TempSettings settings;
-        settings.writeFile("[Main]\ntop=high\nleft=300\n");
-        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(20, 0));
-    }
-
     void closeStoresThePositionAndTheNextStartRestoresIt()
     {
         TempSettings settings;
@@ -70,7 +54,6 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SettingsStore::reopen();
         QCOMPARE(Form<frm_Main>::get().pos(), QPoint(75, 150));
-        QCOMPARE(stored("top"), QStringLiteral("2250"));
     }
 
     void tickShowsTheTimeAndTheTitleFollowsTheStatus()

@@ -30,19 +30,12 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void firstUseLoadsHiddenOnce()
+    void loadsHiddenOnceAndUnloadStartsAfresh()
     {
         QVERIFY(!Form<Window>::isLoaded());
-        Window& first = Form<Window>::get();
-        Window& again = Form<Window>::get();
-        QCOMPARE(&first, &again);
-        QVERIFY(!first.isVisible());
-        QCOMPARE(events, QStringList({"create", "load"}));
-    }
-
-    void unloadDestroysAndTheNextUseStartsAfresh()
-    {
         QPointer<Window> first = &Form<Window>::get();
+        QCOMPARE(&Form<Window>::get(), first.data());
+        QVERIFY(!first->isVisible());
         Form<Window>::unload();
         QVERIFY(!Form<Window>::isLoaded());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -51,11 +44,23 @@ private Q_SLOTS:
         QCOMPARE(events, QStringList({"create", "load", "unload", "destroy", "create", "load"}));
     }
 
-    void closingTheWindowUnloadsIt()
+    void closingUnloads_data()
     {
-        Form<Window>::showModeless();
-        QVERIFY(Form<Window>::get().isVisible());
-        Form<Window>::get().close();
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("modeless") << false;
+        QTest::newRow("modal") << true;
+    }
+    void closingUnloads()
+    {
+        QFETCH(bool, modal);
+        if (modal) {
+            QTimer::singleShot(0, [] { Form<Window>::get().close(); });
+            Form<Window>::showModal();
+        } else {
+            Form<Window>::showModeless();
+            QVERIFY(Form<Window>::get().isVisible());
+            Form<Window>::get().close();
+        }
         QVERIFY(!Form<Window>::isLoaded());
         QCOMPARE(events.count(QStringLiteral("unload")), 1);
     }
@@ -72,14 +77,6 @@ private Q_SLOTS:
         QVERIFY(Form<Window>::isLoaded());
         QVERIFY(!Form<Window>::get().isVisible());
         QCOMPARE(Form<Window>::get().windowModality(), Qt::NonModal);
-    }
-
-    void modalShowEndsWhenTheWindowIsClosed()
-    {
-        QTimer::singleShot(0, [] { Form<Window>::get().close(); });
-        Form<Window>::showModal();
-        QVERIFY(!Form<Window>::isLoaded());
-        QCOMPARE(events.count(QStringLiteral("unload")), 1);
     }
 };
 

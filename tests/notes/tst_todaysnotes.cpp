@@ -218,29 +218,6 @@ class TestTodaysNotes : public QObject
         QCOMPARE(notesWindow().comDate->currentIndex(), 0);
         QVERIFY(!noteShown());
     }
-
-    void theNAndTheShortcutOpenTheNotes()
-    {
-        storeNotes(*m_settings, {{today, "today's"}});
-        start();
-        Form<frm_Main>::showModeless();
-        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
-
-        QTest::mouseClick(lblNote(), Qt::LeftButton);
-        QVERIFY(notesWindow().isVisible());
-        QVERIFY(!notesWindow().isModal());
-        Form<frmNotes>::hide();
-
-        bool wasModal = false;
-        QTimer::singleShot(0, [&wasModal] {
-            wasModal = QApplication::activeModalWidget() == &Form<frmNotes>::get();
-            Form<frmNotes>::hide();
-        });
-        mainWindow().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
-        QTest::keyClick(&mainWindow(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(wasModal);
-    }
 };
 
 QTEST_MAIN(TestTodaysNotes)

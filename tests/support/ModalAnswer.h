@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 // What a test saw of the message box it answered.
@@ -37,3 +39,28 @@ inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer
     });
     return box;
 }
+
+// Answers every modal window that opens while it lives, as a user would, and counts them.
+class ModalAnswerer
+{
+public:
+    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer))
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == m_current)
+                return;
+            m_current = modal;
+            ++seen;
+            m_answer(modal);
+        });
+        m_poll.start(5);
+    }
+
+    int seen = 0;
+
+private:
+    std::function<void(QWidget*)> m_answer;
+    QPointer<QWidget> m_current;
+    QTimer m_poll;
+};
