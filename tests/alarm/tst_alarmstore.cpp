@@ -39,16 +39,11 @@ private Q_SLOTS:
         QSettings file(settings.fileName(), QSettings::IniFormat);
         file.beginGroup(AlarmSection);
         QCOMPARE(file.childKeys().size(), 91);
-        QCOMPARE(file.value("dur").toString(), QStringLiteral("5"));
-        for (int n = 0; n < SlotCount; ++n) {
-            const QString number = QString::number(n);
-            QCOMPARE(file.value("chkOn " + number).toString(), QStringLiteral("0"));
-            QCOMPARE(file.value("comFreq " + number).toString(), QStringLiteral("0"));
-            QCOMPARE(file.value("comDays " + number).toString(), QStringLiteral("0"));
-            QCOMPARE(file.value("txtHr " + number).toString(), QStringLiteral("12"));
-            QCOMPARE(file.value("txtMin " + number).toString(), QStringLiteral("00"));
-            QCOMPARE(file.value("DateTime " + number).toString(), QStringLiteral("0"));
-        }
+        QStringList values;
+        for (const char* key : {"dur", "chkOn 14", "comFreq 14", "comDays 14", "txtHr 14",
+                                "txtMin 14", "DateTime 14"})
+            values << file.value(key).toString();
+        QCOMPARE(values, QStringList({"5", "0", "0", "0", "12", "00", "0"}));
     }
 
     void savedSlotReadsBackAsWritten()
@@ -60,13 +55,11 @@ private Q_SLOTS:
         writeStoredAlarms(QStringLiteral("60"), slots);
         QVERIFY(SettingsStore::flush(AppTitle));
 
-        QCOMPARE(settings.onDisk(AlarmSection, "chkOn 4"), QStringLiteral("1"));
-        QCOMPARE(settings.onDisk(AlarmSection, "comFreq 4"), QStringLiteral("1"));
-        QCOMPARE(settings.onDisk(AlarmSection, "comDays 4"), QStringLiteral("9"));
-        QCOMPARE(settings.onDisk(AlarmSection, "txtHr 4"), QStringLiteral("06"));
-        QCOMPARE(settings.onDisk(AlarmSection, "txtMin 4"), QStringLiteral("45"));
-        QCOMPARE(settings.onDisk(AlarmSection, "DateTime 4"), QStringLiteral("46001.3125"));
-        QCOMPARE(settings.onDisk(AlarmSection, "dur"), QStringLiteral("60"));
+        QStringList onDisk;
+        for (const char* key : {"chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4",
+                                "DateTime 4", "dur"})
+            onDisk << settings.onDisk(AlarmSection, key);
+        QCOMPARE(onDisk, QStringList({"1", "1", "9", "06", "45", "46001.3125", "60"}));
 
         SettingsStore::reopen();
         const StoredAlarms stored = readStoredAlarms();

@@ -57,14 +57,6 @@ class TestNoteStore : public QObject
     Q_OBJECT
 
   private Q_SLOTS:
-    void emptySectionHasNoNotes()
-    {
-        TempSettings settings;
-        const NoteList list = readNoteList(someDay);
-        QCOMPARE(list.NumNotes(), 0);
-        QCOMPARE(list.NumExpired, 0);
-    }
-
     void insertKeepsDayOrder_data()
     {
         QTest::addColumn<QList<double>>("stored");
@@ -133,19 +125,6 @@ class TestNoteStore : public QObject
         verifyOnDisk(settings, left, texts);
     }
 
-    void updateToEmptyKeepsTheNote()
-    {
-        TempSettings settings;
-        seed(settings, {100, 200, 300});
-        NoteList list = readNoteList(someDay);
-
-        UpdateNoteText(list, 2, QString());
-
-        QVERIFY(settings.onDiskContains(notes, "Text2"));
-        verifyOnDisk(settings, {100, 200, 300}, {"note 100", "", "note 300"});
-        QCOMPARE(textsOf(readNoteList(someDay)), (QStringList{"note 100", "", "note 300"}));
-    }
-
     void expiryAtTheDayBoundary_data()
     {
         QTest::addColumn<QDate>("today");
@@ -176,6 +155,7 @@ class TestNoteStore : public QObject
         QTest::newRow("count not a number")
             << QByteArray("NumNotes=many\nDay1=100\nText1=a\nDay2=200\nText2=b\n")
             << QList<double>{100, 200} << QStringList{"a", "b"};
+        QTest::newRow("empty section") << QByteArray() << QList<double>{} << QStringList{};
         QTest::newRow("count negative")
             << QByteArray("NumNotes=-3\nDay1=100\nText1=a\n") << QList<double>{} << QStringList{};
         QTest::newRow("count above the pairs")

@@ -43,15 +43,6 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void missingValuesGiveTheDefault()
-    {
-        TempSettings settings;
-        QCOMPARE(GetSetting(AppTitle, section, QStringLiteral("dur"), QStringLiteral("5")),
-                 QStringLiteral("5"));
-        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Nowhere"), QStringLiteral("dur")),
-                 QString());
-    }
-
     void valuesComeBackVerbatimAndReachTheFile_data()
     {
         QTest::addColumn<QString>("key");
@@ -77,19 +68,10 @@ private Q_SLOTS:
         QCOMPARE(GetSetting(AppTitle, section, key, QStringLiteral("default")), value);
     }
 
-    void theFileIsNamedAfterTheApplication()
+    void missingOrDeletedValuesGiveTheDefault()
     {
         TempSettings settings;
-        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("15"));
-        QVERIFY(SettingsStore::flush(AppTitle));
-        QCOMPARE(SettingsStore::fileName(AppTitle), settings.fileName());
-        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("top")),
-                 QStringLiteral("15"));
-    }
-
-    void deleteRemovesOneKey()
-    {
-        TempSettings settings;
+        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Nowhere"), QStringLiteral("dur")), QString());
         SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day1"), QStringLiteral("1"));
         SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day2"), QStringLiteral("2"));
         DeleteSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day1"));
@@ -211,36 +193,33 @@ private Q_SLOTS:
         QVERIFY(damagedCopiesIn(settings.dir()).isEmpty());
     }
 
-    void aFailedFlushAfterADamagedFileIsReported()
+    void aFailedFlushIsReported_data()
     {
-        TempSettings settings;
-        settings.writeFile("[Notes\nNumNotes=1\n");
-        GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
-        QVERIFY(QFile::remove(settings.fileName()));
-        QVERIFY(QDir().mkpath(settings.fileName()));
-        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
-        QVERIFY(!SettingsStore::flush(AppTitle));
+        QTest::addColumn<bool>("damagedBefore");
+        QTest::newRow("sound file before") << false;
+        QTest::newRow("damaged file before") << true;
     }
-
     void aFailedFlushIsReported()
     {
+        QFETCH(bool, damagedBefore);
         TempSettings settings;
+        if (damagedBefore) {
+            settings.writeFile("[Notes\nNumNotes=1\n");
+            GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
+            QVERIFY(QFile::remove(settings.fileName()));
+        }
         // A directory where the file should be makes every write fail, even for root.
         QVERIFY(QDir().mkpath(settings.fileName()));
-        SettingsStore::reopen();
+        if (!damagedBefore)
+            SettingsStore::reopen();
         SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
         QVERIFY(!SettingsStore::flush(AppTitle));
 
-        QString shownText;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            shownText = box->text();
-            box->accept();
-        });
+        const auto box = answerNextBox(QMessageBox::Ok);
         commitSettings(AppTitle);
-        QVERIFY(shownText.contains(settings.fileName()));
-        QVERIFY(shownText.contains(QStringLiteral("could not be saved")));
+        QVERIFY(box->seen);
+        QVERIFY(box->text.contains(settings.fileName()));
+        QVERIFY(box->text.contains(QStringLiteral("could not be saved")));
     }
 };
 
