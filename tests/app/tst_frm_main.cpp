@@ -98,15 +98,6 @@ private Q_SLOTS:
         window.Timer1_Timer();
         QCOMPARE(nextTick(lateTick), QDateTime(loaded.date(), QTime(7, 30, 0, 500 + margin)));
     }
-
-    void theClockTicksOnItsOwn()
-    {
-        TempSettings settings;
-        MockClock clock(2026, 12, 7, 23, 59, 59);
-        Form<frm_Main>::load();
-        QTRY_COMPARE(Form<frm_Main>::get().lblTime->text().replace(QChar(0x202f), QLatin1Char(' ')),
-                     QStringLiteral("11:59:59 PM"));
-    }
 };
 
 QTEST_MAIN(TestMainWindow)

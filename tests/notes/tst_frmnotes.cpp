@@ -67,21 +67,6 @@ class TestFrmNotes : public QObject
         m_settings.reset();
     }
 
-    void expiredNotesComeFirstThenAYearFromToday()
-    {
-        storeNotes(*m_settings, {{QDate(2025, 6, 1), "old"},
-                                 {QDate(2026, 12, 6), "yesterday"},
-                                 {today, "today"}});
-        QCOMPARE(comDate()->count(), 2 + 366);
-        QCOMPARE(comDate()->itemText(0), QStringLiteral("(exp) Sunday, June 1, 2025"));
-        QCOMPARE(comDate()->itemText(1), QStringLiteral("(exp) Sunday, December 6, 2026"));
-        QCOMPARE(comDate()->currentIndex(), 2);
-        QCOMPARE(comDate()->currentText(), QStringLiteral("(*) Monday, December 7, 2026"));
-        QCOMPARE(comDate()->itemText(2 + 365), QStringLiteral("Tuesday, December 7, 2027"));
-        QCOMPARE(window().txtNotes->toPlainText(), QStringLiteral("today"));
-        QVERIFY(mod_alarm::TodayHasNotes);
-    }
-
     void buttonsFollowTheChosenEntry_data()
     {
         QTest::addColumn<QDate>("day");
