@@ -12,16 +12,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
-
-QAccessibleInterface* accessible(QWidget* window, const QString& objectName)
-{
-    auto* widget = window->findChild<QWidget*>(objectName);
-    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-}
-
-} // namespace
-
 // What a screen reader hears of each control.
 class TestAccessibility : public QObject
 {
@@ -77,7 +67,9 @@ private Q_SLOTS:
             owner = &Form<frm_SetAlarm>::get();
         else if (window == QLatin1String("notes"))
             owner = &Form<frmNotes>::get();
-        QAccessibleInterface* reader = accessible(owner, control);
+        auto* widget = owner->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(reader);
         QCOMPARE(reader->role(), QAccessible::Role(role));
         // Drop-down lists are read by their choice, and say whose they are in the description.

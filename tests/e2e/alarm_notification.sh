@@ -5,10 +5,8 @@ source "$(dirname "$0")/lib.sh"
 start_window_manager
 
 # A private session bus with a stub of the notification service on it.
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
-    --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
-trap 'kill "$bus_pid" 2>/dev/null; kill "${stub_pid:-}" 2>/dev/null; cleanup' EXIT
+start_session_bus
+trap 'kill "${stub_pid:-}" 2>/dev/null; cleanup' EXIT
 /usr/bin/python3 "$(dirname "$0")/support/notification_stub.py" "$work/calls" "$work/ready" &
 stub_pid=$!
 for _ in $(seq 100); do [ -f "$work/ready" ] && break; sleep 0.1; done

@@ -29,9 +29,7 @@ check_private() {
 
 # Alarm settings: switch the first row on, "Save Settings", and kill as the window goes.
 start_program
-main=$(wait_for_window "$main_title")
-xdotool windowactivate --sync "$main" key ctrl+a
-settings=$(wait_for_window '^Vintrel Clock & Alarm - Alarm Settings$')
+settings=$(open_from_main "$(wait_for_window "$main_title")" ctrl+a 'Alarm Settings$')
 xdotool windowactivate --sync "$settings" key space
 # "Save Settings", at its place in the window.
 xdotool mousemove --window "$settings" 296 448 click 1
@@ -46,9 +44,7 @@ kill_now
 
 # A new note: "Add Note", type, "Done"; killed as soon as the file holds it.
 start_program
-main=$(wait_for_window '\(Next Alarm\)$')
-xdotool windowactivate --sync "$main" key ctrl+n
-notes=$(wait_for_window '^Daily Notes$')
+notes=$(open_from_main "$(wait_for_window '\(Next Alarm\)$')" ctrl+n '^Daily Notes$')
 xdotool windowactivate --sync "$notes" key --delay 50 Tab Tab space
 xdotool type --delay 20 'buy milk'
 xdotool key --delay 50 Tab space
@@ -61,9 +57,7 @@ check_private "adding a note"
 start_program
 message=$(wait_for_window '^Vintrel Clock & Alarm$')
 xdotool windowactivate --sync "$message" key Return
-main=$(wait_for_window '\(Next Alarm\)$')
-xdotool windowactivate --sync "$main" key ctrl+n
-notes=$(wait_for_window '^Daily Notes$')
+notes=$(open_from_main "$(wait_for_window '\(Next Alarm\)$')" ctrl+n '^Daily Notes$')
 xdotool windowactivate --sync "$notes" key --delay 50 Tab Tab Tab space
 question=$(wait_for_window '^Delete Notes$')
 xdotool windowactivate --sync "$question" key y
@@ -81,9 +75,7 @@ kill_now
 RANDOM=6
 for round in $(seq 8); do
     start_program
-    main=$(wait_for_window '\(Next Alarm\)$')
-    xdotool windowactivate --sync "$main" key ctrl+a
-    settings=$(wait_for_window '^Vintrel Clock & Alarm - Alarm Settings$')
+    settings=$(open_from_main "$(wait_for_window '\(Next Alarm\)$')" ctrl+a 'Alarm Settings$')
     xdotool mousemove --window "$settings" 296 448 click 1
     sleep "0.0$((RANDOM % 10))"
     kill_now

@@ -15,6 +15,7 @@ app_pid=""
 
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${bus_pid:-}" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -33,6 +34,19 @@ start_window_manager() {
         sleep 0.1
     done
     fail "the window manager did not start"
+}
+
+# start_session_bus: a private D-Bus session bus, ended with the test.
+start_session_bus() {
+    { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
+        --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# open_from_main WINDOW KEY TITLE-REGEX: the key on the main window opens TITLE; prints its id.
+open_from_main() {
+    xdotool windowactivate --sync "$1" key "$2"
+    wait_for_window "$3"
 }
 
 # start_program [environment assignments...]: starts the clock in the background.

@@ -31,18 +31,19 @@ opens_and_closes '^Vintrel Clock & Alarm - Alarm Settings$' ctrl+a
 opens_and_closes '^Daily Notes$' ctrl+n
 opens_and_closes '^About Vintrel Clock & Alarm$' alt+m Right Return
 
-read -r x y width height < <(outer_geometry "$main")
-[ "$width x $height" = "181 x 111" ] || fail "the clock is $width x $height, expected 181 x 111"
+# expect_outer SIZE: the clock's outer size, frame included, and its place unchanged.
+expect_outer() {
+    sleep 0.5
+    read -r x2 y2 width height < <(outer_geometry "$main")
+    [ "$width x $height" = "$1" ] || fail "the clock is $width x $height, expected $1"
+    [ "$x2,$y2" = "${x:-$x2},${y:-$y2}" ] || fail "the window moved from $x,$y to $x2,$y2"
+    x=$x2 y=$y2
+}
+expect_outer "181 x 111"
 keys ctrl+s
-sleep 0.5
-read -r x2 y2 width height < <(outer_geometry "$main")
-[ "$width x $height" = "310 x 319" ] || fail "with the calendar $width x $height, expected 310 x 319"
-[ "$x2,$y2" = "$x,$y" ] || fail "the calendar moved the window from $x,$y to $x2,$y2"
+expect_outer "310 x 319"
 keys ctrl+h
-sleep 0.5
-read -r x2 y2 width height < <(outer_geometry "$main")
-[ "$width x $height" = "181 x 111" ] || fail "folded back to $width x $height"
-[ "$x2,$y2" = "$x,$y" ] || fail "folding moved the window from $x,$y to $x2,$y2"
+expect_outer "181 x 111"
 
 wmctrl -i -c "$main"
 wait_for_exit 10

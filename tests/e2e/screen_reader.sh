@@ -4,12 +4,10 @@
 source "$(dirname "$0")/lib.sh"
 start_window_manager
 
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
-    --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
+start_session_bus
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher_pid=$!
-trap 'kill "$launcher_pid" "$bus_pid" 2>/dev/null; cleanup' EXIT
+trap 'kill "$launcher_pid" 2>/dev/null; cleanup' EXIT
 
 start_program QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-07 07:29:50'
