@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+// Closing and reopening where it was left is e2e/main_window_position.sh, with a real frame.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -37,23 +38,6 @@ private Q_SLOTS:
         TempSettings settings;
         settings.writeFile("[Main]\ntop=-30\nleft=600\n");
         QCOMPARE(Form<frm_Main>::get().pos(), QPoint(40, 0));
-    }
-
-    void closeStoresThePositionAndTheNextStartRestoresIt()
-    {
-        TempSettings settings;
-        Form<frm_Main>::showModeless();
-        Form<frm_Main>::get().move(75, 150);
-        Form<frm_Main>::get().close();
-        QVERIFY(!Form<frm_Main>::isLoaded());
-        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("top")),
-                 QStringLiteral("2250"));
-        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("left")),
-                 QStringLiteral("1125"));
-
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SettingsStore::reopen();
-        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(75, 150));
     }
 
     void tickShowsTheTimeAndTheTitleFollowsTheStatus()
