@@ -23,15 +23,29 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # What was on the screen, and whether the program still ran, for the log.
+    xwininfo -root -tree 2>/dev/null | grep -E '"[^"]+"' | grep -v -E 'openbox|Openbox' >&2 || true
+    [ -n "$app_pid" ] && { kill -0 "$app_pid" 2>/dev/null && echo "the program still runs" >&2 ||
+        echo "the program has ended" >&2; }
+    kill -0 "${wm_pid:-0}" 2>/dev/null || echo "the window manager has ended" >&2
     exit 1
 }
 
 start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    wm_pid=$!
-    for _ in $(seq 50); do
-        wmctrl -m >/dev/null 2>&1 && return 0
-        sleep 0.1
+    # The window manager announces itself before its event loop runs, and a window mapped
+    # in between may never be managed. A request it can only answer from that loop shows
+    # it is ready: asked for three desktops, it says so once it listens. Now and then it
+    # stalls at start-up; a fresh one is started then.
+    for _ in 1 2 3; do
+        openbox --sm-disable >/dev/null 2>&1 &
+        wm_pid=$!
+        for _ in $(seq 50); do
+            wmctrl -n 3 >/dev/null 2>&1 &&
+                xprop -root _NET_NUMBER_OF_DESKTOPS 2>/dev/null | grep -q '= 3$' && return 0
+            sleep 0.1
+        done
+        kill -9 "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
     done
     fail "the window manager did not start"
 }
