@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QLocalServer>
-#include <QLockFile>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
-// Keeps the clock to one running copy per user: the first start holds a lock file and
-// listens on a local socket beside it, both in `folder` (the user's runtime directory);
-// a later start asks the first to come to the front and gives way. A lock left by a
-// process that no longer runs is taken over.
+class QSocketNotifier;
+
+// Keeps the clock to one running copy per user: the first start holds a lock on a file
+// and listens on a local socket beside it, both in `folder` (the user's runtime directory);
+// a later start asks the first to come to the front and gives way. The lock is the
+// kernel's, so it ends with the process that held it, however that process ended.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
     SingleInstance(const QString& folder, const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // True when this process is the one that runs: it then listens for later starts.
     // False after the running one has been asked to come forward.
@@ -25,9 +27,12 @@ Q_SIGNALS:
     void raiseRequested();
 
 private:
-    void acceptConnection();
+    void listen();
+    void acceptConnections();
 
-    QString m_socketPath;
-    QLockFile m_lock;
-    QLocalServer m_server;
+    QByteArray m_lockPath;
+    QByteArray m_socketPath;
+    int m_lockFd = -1;
+    int m_serverFd = -1;
+    QSocketNotifier* m_notifier = nullptr;
 };
