@@ -1,12 +1,12 @@
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
+#include "app/WindowIcon.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
 #include "core/Form.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
@@ -21,12 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));
-    // Pixel sizes drawn from resources/vintrel-clock.svg: the SVG engine would cost a
-    // plugin load at every start.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/vintrel-clock-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(windowIcon());
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                             QStringLiteral("vintrel-clock"));
