@@ -7,6 +7,7 @@
 //
 // The seconds watched come from VINTREL_BENCH_TICK_SECONDS (default 100).
 
+#include "app/QtPlatform.h"
 #include "app/frm_Main.h"
 #include "core/Form.h"
 #include "core/TimeText.h"
@@ -77,6 +78,7 @@ double percentile(QList<double> values, double fraction)
 
 int main(int argc, char* argv[])
 {
+    prepareQtPlatform();
     QApplication app(argc, argv);
     const int seconds = qEnvironmentVariableIntValue("VINTREL_BENCH_TICK_SECONDS") > 0
                             ? qEnvironmentVariableIntValue("VINTREL_BENCH_TICK_SECONDS")

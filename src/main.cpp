@@ -11,16 +11,7 @@
 
 int main(int argc, char* argv[])
 {
-    const QByteArray platform =
-        preferredQtPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"),
-                            qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
-    if (!platform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", platform);
-    // The clock repaints a small window every second. Shared-memory images would have the
-    // X server answer each repaint with an event, waking the program once more a second.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-
+    prepareQtPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));

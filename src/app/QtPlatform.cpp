@@ -1,5 +1,7 @@
 #include "app/QtPlatform.h"
 
+#include <QtGlobal>
+
 QByteArray preferredQtPlatform(const QByteArray& chosenPlatform, const QByteArray& sessionType,
                                const QByteArray& waylandDisplay, const QByteArray& x11Display)
 {
@@ -9,4 +11,17 @@ QByteArray preferredQtPlatform(const QByteArray& chosenPlatform, const QByteArra
     if (wayland && !x11Display.isEmpty())
         return "xcb";
     return {};
+}
+
+void prepareQtPlatform()
+{
+    const QByteArray platform =
+        preferredQtPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"),
+                            qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+    // The clock repaints a small window every second. Shared-memory images would have the
+    // X server answer each repaint with an event, waking the program once more a second.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
 }

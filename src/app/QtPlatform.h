@@ -7,3 +7,7 @@
 // XWayland the clock runs on xcb, unless the user has chosen a platform.
 QByteArray preferredQtPlatform(const QByteArray& chosenPlatform, const QByteArray& sessionType,
                                const QByteArray& waylandDisplay, const QByteArray& x11Display);
+
+// Sets what Qt reads from the environment as it starts: the platform above, and no
+// shared-memory images on X11 unless the user asks for them.
+void prepareQtPlatform();
