@@ -1,6 +1,6 @@
 #include "app/QtPlatform.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 QByteArray preferredQtPlatform(const QByteArray& chosenPlatform, const QByteArray& sessionType,
                                const QByteArray& waylandDisplay, const QByteArray& x11Display)
@@ -24,4 +24,7 @@ void prepareQtPlatform()
     // X server answer each repaint with an event, waking the program once more a second.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // The menu stays in the window, whose sizes count it in. Offering it to a desktop's
+    // global menu bar would also cost a session-bus round trip at every start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }

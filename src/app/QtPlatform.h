@@ -8,6 +8,6 @@
 QByteArray preferredQtPlatform(const QByteArray& chosenPlatform, const QByteArray& sessionType,
                                const QByteArray& waylandDisplay, const QByteArray& x11Display);
 
-// Sets what Qt reads from the environment as it starts: the platform above, and no
-// shared-memory images on X11 unless the user asks for them.
+// Settles, before the application object exists, how Qt starts: the platform above, no
+// shared-memory images on X11 unless the user asks for them, and the menu in the window.
 void prepareQtPlatform();
