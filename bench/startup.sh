@@ -2,10 +2,10 @@
 # Start-up: from exec to the main window's first pixels on the X server, and peak memory
 # (VmHWM, read 1.5 s after that paint), for the bare Qt window, the clock with an empty
 # store and the clock with a full one. The three run in turn, BENCH_STARTUP_RUNS times
-# (default 9) after one unrecorded round that warms the file cache; medians are reported.
+# (default 15) after one unrecorded round that warms the file cache; medians are reported.
 source "$(dirname "$0")/lib.sh"
 
-runs=${BENCH_STARTUP_RUNS:-9}
+runs=${BENCH_STARTUP_RUNS:-15}
 full_store=$bench_work/full.conf
 write_full_store "$full_store"
 
