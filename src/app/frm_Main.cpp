@@ -234,7 +234,8 @@ void frm_Main::itmShowCalendar_Click()
 
 void frm_Main::itmHideCalendar_Click()
 {
-    Calendar1->hide();
+    if (Calendar1)
+        Calendar1->hide();
     m_outerSize = calendarHiddenSize;
     applyOuterSize();
     itmHideCalendar->setEnabled(false);
