@@ -9,33 +9,24 @@ class TestQtPlatform : public QObject
 private Q_SLOTS:
     void platformChoice_data()
     {
-        QTest::addColumn<QByteArray>("chosen");
-        QTest::addColumn<QByteArray>("session");
-        QTest::addColumn<QByteArray>("wayland");
-        QTest::addColumn<QByteArray>("x11");
+        QTest::addColumn<QByteArrayList>("env");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("wayland with XWayland") << QByteArray() << QByteArray("wayland")
-                                               << QByteArray("wayland-0") << QByteArray(":0")
+        // The user's QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY and DISPLAY.
+        QTest::newRow("wayland with XWayland") << QByteArrayList{"", "wayland", "wayland-0", ":0"}
                                                << QByteArray("xcb");
-        QTest::newRow("wayland display only") << QByteArray() << QByteArray()
-                                              << QByteArray("wayland-0") << QByteArray(":1")
+        QTest::newRow("wayland display only") << QByteArrayList{"", "", "wayland-0", ":1"}
                                               << QByteArray("xcb");
-        QTest::newRow("no XWayland") << QByteArray() << QByteArray("wayland")
-                                     << QByteArray("wayland-0") << QByteArray() << QByteArray();
-        QTest::newRow("user's choice wins") << QByteArray("wayland") << QByteArray("wayland")
-                                            << QByteArray("wayland-0") << QByteArray(":0")
-                                            << QByteArray();
-        QTest::newRow("X11 session") << QByteArray() << QByteArray("x11") << QByteArray()
-                                     << QByteArray(":0") << QByteArray();
+        QTest::newRow("no XWayland") << QByteArrayList{"", "wayland", "wayland-0", ""}
+                                     << QByteArray();
+        QTest::newRow("user's choice") << QByteArrayList{"wayland", "wayland", "wayland-0", ":0"}
+                                       << QByteArray();
+        QTest::newRow("X11 session") << QByteArrayList{"", "x11", "", ":0"} << QByteArray();
     }
     void platformChoice()
     {
-        QFETCH(QByteArray, chosen);
-        QFETCH(QByteArray, session);
-        QFETCH(QByteArray, wayland);
-        QFETCH(QByteArray, x11);
+        QFETCH(QByteArrayList, env);
         QFETCH(QByteArray, expected);
-        QCOMPARE(preferredQtPlatform(chosen, session, wayland, x11), expected);
+        QCOMPARE(preferredQtPlatform(env[0], env[1], env[2], env[3]), expected);
     }
 };
 

@@ -5,10 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const QString name = QStringLiteral("vintrel-clock");
-}
-
 // A lock left by a killed clock is taken over in e2e/second_start.sh, with a real SIGKILL.
 class TestSingleInstance : public QObject
 {
@@ -19,29 +15,26 @@ private Q_SLOTS:
     {
         QTemporaryDir runtime;
         // What a killed clock leaves where the socket goes.
-        QFile leftover(runtime.filePath(name + QStringLiteral(".socket")));
+        QFile leftover(runtime.filePath("vintrel-clock.socket"));
         QVERIFY(leftover.open(QIODevice::WriteOnly));
         leftover.close();
         {
-            SingleInstance first(runtime.path(), name);
+            SingleInstance first(runtime.path(), "vintrel-clock");
             QSignalSpy raised(&first, &SingleInstance::raiseRequested);
             QVERIFY(first.claim());
-
-            SingleInstance second(runtime.path(), name);
-            QVERIFY(!second.claim());
-            QTRY_COMPARE(raised.size(), 1);
-            SingleInstance third(runtime.path(), name);
-            QVERIFY(!third.claim());
-            QTRY_COMPARE(raised.size(), 2);
+            for (int later = 1; later <= 2; ++later) {
+                SingleInstance again(runtime.path(), "vintrel-clock");
+                QVERIFY(!again.claim());
+                QTRY_COMPARE(raised.size(), later);
+            }
         }
-        SingleInstance next(runtime.path(), name);
+        SingleInstance next(runtime.path(), "vintrel-clock");
         QVERIFY(next.claim());
     }
 
     void aMissingRuntimeFolderDoesNotKeepTheClockAway()
     {
-        SingleInstance first(QStringLiteral("/nonexistent/runtime"), name);
-        QVERIFY(first.claim());
+        QVERIFY(SingleInstance("/nonexistent/runtime", "vintrel-clock").claim());
     }
 };
 
