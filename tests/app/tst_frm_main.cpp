@@ -85,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QWidget* modal = nullptr;
         QString timeSeenWhileOpen;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, &main, [&] {
             modal = QApplication::activeModalWidget();
             press(main, Qt::Key_S);
             clock.advanceSeconds(5);
