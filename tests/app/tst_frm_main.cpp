@@ -4,14 +4,21 @@
 #include "mock/MockClock.h"
 #include "support/TempSettings.h"
 
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 
-// Closing and reopening where it was left is e2e/main_window_position.sh, with a real frame.
+// The sizes with a real frame, reopening in place and a screen reader's view are in tests/e2e.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+
+    // Sends a shortcut as the window system would, so that modality applies to it.
+    static void press(frm_Main& main, Qt::Key key)
+    {
+        QTest::keyClick(main.windowHandle(), key, Qt::ControlModifier);
+    }
 
 private Q_SLOTS:
     void cleanup()
@@ -20,67 +27,85 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void firstRunOpensTopLeftWithoutTheIndicator()
-    {
-        TempSettings settings;
-        MockClock clock(2026, 12, 7, 7, 29, 59);
-        frm_Main& window = Form<frm_Main>::get();
-        QCOMPARE(window.pos(), QPoint(0, 0));
-        QCOMPARE(window.windowTitle(), AppTitle);
-        Form<frm_Main>::showModeless();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!window.lblNote->isVisible());
-        QVERIFY(window.lblTime->text().isEmpty());
-    }
-
-    void storedPositionIsRestoredAndNegativeEdgesClamped()
+    void negativeStoredEdgesAreClampedToTheScreen()
     {
         TempSettings settings;
         settings.writeFile("[Main]\ntop=-30\nleft=600\n");
         QCOMPARE(Form<frm_Main>::get().pos(), QPoint(40, 0));
     }
 
-    void tickShowsTheTimeAndTheTitleFollowsTheStatus()
+    void nextTickLandsJustAfterTheNextMark_data()
     {
-        TempSettings settings;
-        MockClock clock(2026, 12, 7, 15, 4, 5);
-        frm_Main& window = Form<frm_Main>::get();
-        window.setStatusText(QStringLiteral("Monday 07:30 (Next Alarm)"));
-        window.Timer1_Timer();
-        QCOMPARE(window.windowTitle(), AppTitle);
-
-        Form<frm_Main>::showModeless();
-        clock.advanceSecond();
-        window.Timer1_Timer();
-        QCOMPARE(window.lblTime->text().replace(QChar(0x202f), QLatin1Char(' ')),
-                 QStringLiteral("3:04:06 PM"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Monday 07:30 (Next Alarm)"));
-
-        window.setStatusText(QStringLiteral("Alarm is OFF"));
-        window.Timer1_Timer();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Alarm is OFF"));
-        QCOMPARE(window.lblStatus->text(), QStringLiteral("Alarm is OFF"));
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QTime>("mark");
+        QTest::newRow("on a second") << QTime(7, 29, 59) << 500 << QTime(7, 29, 59, 500);
+        // A tick that wakes early but after the second has turned waits for the next mark,
+        // rather than ticking twice in a row.
+        QTest::newRow("woken early") << QTime(7, 30, 0, 3) << 500 << QTime(7, 30, 0, 500);
+        QTest::newRow("second half") << QTime(7, 30, 0, 505) << 500 << QTime(7, 30, 1);
+        QTest::newRow("before midnight") << QTime(23, 59, 59, 999) << 500 << QTime(0, 0);
+        QTest::newRow("whole seconds") << QTime(7, 30, 0, 1) << 1000 << QTime(7, 30, 1);
+    }
+    void nextTickLandsJustAfterTheNextMark()
+    {
+        QFETCH(QTime, now);
+        QFETCH(int, period);
+        QFETCH(QTime, mark);
+        QCOMPARE(now.addMSecs(TickSchedule::msecsToNextTick(now, period)),
+                 mark.addMSecs(TickSchedule::Margin));
     }
 
-    void ticksAreAimedJustAfterTheWallClocksHalfSeconds()
+    void aLateTickAimsTheNextAtTheHalfSecond()
     {
         TempSettings settings;
-        const QDateTime loaded(QDate(2026, 12, 7), QTime(7, 29, 59, 750));
         MockClock clock(2026, 12, 7);
-        clock.set(loaded);
-        frm_Main& window = Form<frm_Main>::get();
-        QVERIFY(window.Timer1->isActive());
-        const auto nextTick = [&window](const QDateTime& now) {
-            return now.addMSecs(window.Timer1->interval());
-        };
-        const int margin = TickSchedule::Margin;
-        QCOMPARE(nextTick(loaded), QDateTime(loaded.date(), QTime(7, 30, 0, margin)));
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59, 750)));
+        frm_Main& main = Form<frm_Main>::get();
+        QCOMPARE(main.Timer1->interval(), 250 + TickSchedule::Margin);
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0, 40)));
+        main.Timer1_Timer();
+        QCOMPARE(main.Timer1->interval(), 460 + TickSchedule::Margin);
+    }
 
-        // A tick that came late is not carried on: the one after is aimed at the mark.
-        const QDateTime lateTick(loaded.date(), QTime(7, 30, 0, 40));
-        clock.set(lateTick);
-        window.Timer1_Timer();
-        QCOMPARE(nextTick(lateTick), QDateTime(loaded.date(), QTime(7, 30, 0, 500 + margin)));
+    void modalWindowsHoldTheShortcutsBackWhileTheClockTicks_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("alarm settings") << 0;
+        QTest::newRow("daily notes") << 1;
+        QTest::newRow("about") << 2;
+    }
+    void modalWindowsHoldTheShortcutsBackWhileTheClockTicks()
+    {
+        QFETCH(int, window);
+        TempSettings settings;
+        MockClock clock(2026, 12, 7, 9, 0, 0);
+        Form<frm_Main>::showModeless();
+        frm_Main& main = Form<frm_Main>::get();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QWidget* modal = nullptr;
+        QString timeSeenWhileOpen;
+        QTimer::singleShot(0, &main, [&] {
+            modal = QApplication::activeModalWidget();
+            press(main, Qt::Key_S);
+            clock.advanceSeconds(5);
+            QTest::qWait(600);
+            timeSeenWhileOpen = main.lblTime->text().replace(QChar(0x202f), u' ');
+            if (modal)
+                modal->close();
+        });
+        QList{main.itmSetAlarm, main.itmDailyNotes, main.itmAbout}[window]->trigger();
+        QVERIFY(modal && modal != &main);
+        QVERIFY2(!main.Calendar1, "the clock took a shortcut behind a modal window");
+        QCOMPARE(timeSeenWhileOpen, "9:00:05 AM");
+
+        // Once the window has gone the shortcuts work again; hiding what was never made is
+        // refused, not a crash.
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        press(main, Qt::Key_H);
+        press(main, Qt::Key_S);
+        QVERIFY(main.Calendar1 && main.Calendar1->isVisible());
     }
 };
 

@@ -1,3 +1,4 @@
+#include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
 
 #include <QFile>
@@ -5,12 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const QString name = QStringLiteral("vintrel-clock");
-}
-
-// A lock left by a killed clock is taken over in e2e/second_start.sh, with a real SIGKILL.
-class TestSingleInstance : public QObject
+// Settled before the first window: whether this is the one copy that runs, and on which Qt
+// platform. A lock left by a killed clock is taken over in e2e/second_start.sh.
+class TestStartUp : public QObject
 {
     Q_OBJECT
 
@@ -19,31 +17,46 @@ private Q_SLOTS:
     {
         QTemporaryDir runtime;
         // What a killed clock leaves where the socket goes.
-        QFile leftover(runtime.filePath(name + QStringLiteral(".socket")));
+        QFile leftover(runtime.filePath("vintrel-clock.socket"));
         QVERIFY(leftover.open(QIODevice::WriteOnly));
         leftover.close();
         {
-            SingleInstance first(runtime.path(), name);
+            SingleInstance first(runtime.path(), "vintrel-clock");
             QSignalSpy raised(&first, &SingleInstance::raiseRequested);
             QVERIFY(first.claim());
-
-            SingleInstance second(runtime.path(), name);
-            QVERIFY(!second.claim());
-            QTRY_COMPARE(raised.size(), 1);
-            SingleInstance third(runtime.path(), name);
-            QVERIFY(!third.claim());
-            QTRY_COMPARE(raised.size(), 2);
+            for (int later = 1; later <= 2; ++later) {
+                SingleInstance again(runtime.path(), "vintrel-clock");
+                QVERIFY(!again.claim());
+                QTRY_COMPARE(raised.size(), later);
+            }
         }
-        SingleInstance next(runtime.path(), name);
-        QVERIFY(next.claim());
+        QVERIFY(SingleInstance(runtime.path(), "vintrel-clock").claim());
     }
 
     void aMissingRuntimeFolderDoesNotKeepTheClockAway()
     {
-        SingleInstance first(QStringLiteral("/nonexistent/runtime"), name);
-        QVERIFY(first.claim());
+        QVERIFY(SingleInstance("/nonexistent/runtime", "vintrel-clock").claim());
+    }
+
+    void platformChoice_data()
+    {
+        QTest::addColumn<QString>("env");
+        QTest::addColumn<QString>("expected");
+        // The user's QT_QPA_PLATFORM|XDG_SESSION_TYPE|WAYLAND_DISPLAY|DISPLAY.
+        QTest::newRow("wayland with XWayland") << "|wayland|wayland-0|:0" << "xcb";
+        QTest::newRow("wayland display only") << "||wayland-0|:1" << "xcb";
+        QTest::newRow("no XWayland") << "|wayland|wayland-0|" << "";
+        QTest::newRow("user's choice") << "wayland|wayland|wayland-0|:0" << "";
+        QTest::newRow("X11 session") << "|x11||:0" << "";
+    }
+    void platformChoice()
+    {
+        QFETCH(QString, env);
+        QFETCH(QString, expected);
+        const QByteArrayList e = env.toUtf8().split('|');
+        QCOMPARE(preferredQtPlatform(e[0], e[1], e[2], e[3]), expected.toUtf8());
     }
 };
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+QTEST_GUILESS_MAIN(TestStartUp)
 #include "tst_singleinstance.moc"

@@ -1,41 +1,32 @@
 #include "settings/SettingsStore.h"
+#include "settings/WindowPosition.h"
+#include "support/ModalAnswer.h"
 #include "support/TempSettings.h"
 
-#include "support/ModalAnswer.h"
-
-#include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 #include <sys/stat.h>
 
 namespace {
-const QString section = QStringLiteral("AlarmSetting");
 
 int modeOf(const QString& path)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return -1;
-    return int(info.st_mode & 0777);
-}
-
-QStringList damagedCopiesIn(const QString& dir)
-{
-    return QDir(dir).entryList({AppTitle + QStringLiteral(".conf.damaged-*")}, QDir::Files);
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
 
 QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QString get(const QString& section, const QString& key)
+{
+    return GetSetting(AppTitle, section, key, "missing");
+}
+
 } // namespace
 
 class TestSettingsStore : public QObject
@@ -43,7 +34,7 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void valuesComeBackVerbatimAndReachTheFile_data()
+    void valuesComeBackVerbatimFromTheFile_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
@@ -55,37 +46,18 @@ private Q_SLOTS:
         QTest::newRow("empty") << "Text5" << "";
         QTest::newRow("non-ASCII") << "Text6" << "Grüße – 日本";
     }
-    void valuesComeBackVerbatimAndReachTheFile()
+    void valuesComeBackVerbatimFromTheFile()
     {
         QFETCH(QString, key);
         QFETCH(QString, value);
         TempSettings settings;
-        SaveSetting(AppTitle, section, key, value);
-        QCOMPARE(GetSetting(AppTitle, section, key, QStringLiteral("default")), value);
-
+        SaveSetting(AppTitle, "Notes", key, value);
         QVERIFY(SettingsStore::flush(AppTitle));
         SettingsStore::reopen();
-        QCOMPARE(GetSetting(AppTitle, section, key, QStringLiteral("default")), value);
+        QCOMPARE(get("Notes", key), value);
     }
 
-    void missingOrDeletedValuesGiveTheDefault()
-    {
-        TempSettings settings;
-        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Nowhere"), QStringLiteral("dur")), QString());
-        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day1"), QStringLiteral("1"));
-        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day2"), QStringLiteral("2"));
-        DeleteSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day1"));
-        DeleteSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day9"));
-        QVERIFY(SettingsStore::flush(AppTitle));
-        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Day1"),
-                            QStringLiteral("gone")),
-                 QStringLiteral("gone"));
-        QVERIFY(!settings.onDiskContains(QStringLiteral("Notes"), QStringLiteral("Day1")));
-        QCOMPARE(settings.onDisk(QStringLiteral("Notes"), QStringLiteral("Day2")),
-                 QStringLiteral("2"));
-    }
-
-    void garbageNeverCrashesAndReadsAsMissing()
+    void valuesThatAreNotTextReadAsMissing()
     {
         TempSettings settings;
         QByteArray garbage("[Main]\ntop=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x11)\nleft=600\n"
@@ -93,132 +65,106 @@ private Q_SLOTS:
         for (int i = 0; i < 256; ++i)
             garbage.append(char(i));
         settings.writeFile(garbage);
-        const auto read = [](const char* section, const char* key) {
-            return GetSetting(AppTitle, QLatin1String(section), QLatin1String(key),
-                              QStringLiteral("missing"));
-        };
-        QCOMPARE(read("Main", "top"), QStringLiteral("missing"));
-        QCOMPARE(read("Notes", "Day1"), QStringLiteral("missing"));
-        QCOMPARE(read("Main", "left"), QStringLiteral("600"));
-        QCOMPARE(read("Notes", "NumNotes"), QStringLiteral("3, 4"));
-        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
-        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top")),
-                 QStringLiteral("30"));
+        QCOMPARE(get("Main", "top"), "missing");
+        QCOMPARE(get("Notes", "Day1"), "missing");
+        QCOMPARE(get("Main", "left"), "600");
+        // Qt reads a hand-edited value with a comma as a list.
+        QCOMPARE(get("Notes", "NumNotes"), "3, 4");
     }
 
-    void theFileStaysPrivateAcrossRewrites()
+    void theFileIsMadePrivate()
     {
         TempSettings settings;
-        // The usual umask would leave a new file readable by everyone.
-        const mode_t oldMask = ::umask(022);
-        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("a"));
+        const mode_t oldMask = ::umask(022); // the usual one: new files readable by everyone
+        SaveSetting(AppTitle, "Notes", "Text1", "a");
         QVERIFY(SettingsStore::flush(AppTitle));
         QCOMPARE(modeOf(settings.fileName()), 0600);
-        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("b"));
-        QVERIFY(SettingsStore::flush(AppTitle));
-        QCOMPARE(modeOf(settings.fileName()), 0600);
-
         // A file left readable by an older version is made private at the next save.
-        QFile::setPermissions(settings.fileName(), QFile::ReadOwner | QFile::WriteOwner
-                                                       | QFile::ReadGroup | QFile::ReadOther);
+        QVERIFY(QFile::setPermissions(settings.fileName(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         SettingsStore::reopen();
-        SaveSetting(AppTitle, QStringLiteral("Notes"), QStringLiteral("Text1"), QStringLiteral("c"));
+        SaveSetting(AppTitle, "Notes", "Text1", "b");
         QVERIFY(SettingsStore::flush(AppTitle));
         ::umask(oldMask);
         QCOMPARE(modeOf(settings.fileName()), 0600);
-        QCOMPARE(settings.onDisk(QStringLiteral("Notes"), QStringLiteral("Text1")),
-                 QStringLiteral("c"));
+        QCOMPARE(settings.onDisk("Notes", "Text1"), "b");
     }
 
-    void onlyADamagedFileIsKeptAndReportedOnce_data()
+    void aDamagedFileIsCopiedAsideBeforeAnyWrite_data()
     {
-        QTest::addColumn<QByteArray>("damaged");
-        QTest::addColumn<bool>("isDamaged");
-        QTest::newRow("sound file, neither copied nor reported")
-            << QByteArray("[Main]\ntop=15\n[Notes]\nNumNotes=0\n") << false;
-        // What Qt's parser calls a format error: a section header left open, and a line
-        // of a section that is no key=value pair.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("sound") << QByteArray("[Main]\ntop=15\n[Notes]\nNumNotes=0\n") << false;
+        // What Qt's parser calls a format error.
         QTest::newRow("open section header")
             << QByteArray("[Main]\ntop=15\n[Notes\nNumNotes=1\n") << true;
         QTest::newRow("line without a value")
             << QByteArray("[Main]\ntop=15\n[Notes]\nNumNotes=1\nDay1 46023\n") << true;
     }
-    void onlyADamagedFileIsKeptAndReportedOnce()
+    void aDamagedFileIsCopiedAsideBeforeAnyWrite()
     {
-        QFETCH(QByteArray, damaged);
-        QFETCH(bool, isDamaged);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, damaged);
         TempSettings settings;
-        settings.writeFile(damaged);
-
-        QCOMPARE(GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top")),
-                 QStringLiteral("15"));
-        const QStringList copies = damagedCopiesIn(settings.dir());
-        if (!isDamaged) {
-            auto box = answerNextBox(QMessageBox::Ok);
+        settings.writeFile(file);
+        QCOMPARE(get("Main", "top"), "15");
+        const auto copies = [&] { return QDir(settings.dir()).entryList({"*.damaged-*"}); };
+        QCOMPARE(copies().size(), int(damaged));
+        const QString copy = QDir(settings.dir()).filePath(copies().value(0));
+        // The user is told once, and where the copy is.
+        for (bool first : {true, false}) {
+            const auto box = answerNextBox(QMessageBox::Ok);
             reportDamagedSettings(AppTitle);
             QCoreApplication::processEvents();
-            QVERIFY(!box->seen);
-            QVERIFY(copies.isEmpty());
+            QCOMPARE(box->seen, damaged && first);
+            QVERIFY(!box->seen || box->text.contains(copy));
+        }
+        if (!damaged)
             return;
-        }
-        QCOMPARE(copies.size(), 1);
-        const QString copy = QDir(settings.dir()).filePath(copies.first());
-        QCOMPARE(contentsOf(copy), damaged);
+        QCOMPARE(contentsOf(copy), file);
         QCOMPARE(modeOf(copy), 0600);
-        QVERIFY(QRegularExpression(QStringLiteral("\\.conf\\.damaged-\\d{8}-\\d{6}$"))
-                    .match(copy)
-                    .hasMatch());
 
-        auto box = answerNextBox(QMessageBox::Ok);
-        reportDamagedSettings(AppTitle);
-        QVERIFY(box->seen);
-        QCOMPARE(box->icon, QMessageBox::Warning);
-        QVERIFY(box->text.contains(copy));
-        auto again = answerNextBox(QMessageBox::Ok);
-        reportDamagedSettings(AppTitle);
-        QCoreApplication::processEvents();
-        QVERIFY(!again->seen);
-
-        // The program carries on with what it read, and its saves work as before.
-        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("left"), QStringLiteral("30"));
+        // The clock carries on with what it read, and saving leaves the copy alone.
+        SaveSetting(AppTitle, "Main", "left", "30");
         QVERIFY(SettingsStore::flush(AppTitle));
-        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("top")),
-                 QStringLiteral("15"));
-        QCOMPARE(settings.onDisk(QStringLiteral("Main"), QStringLiteral("left")),
-                 QStringLiteral("30"));
-        QCOMPARE(contentsOf(copy), damaged);
+        QCOMPARE(settings.onDisk("Main", "top"), "15");
+        QCOMPARE(contentsOf(copy), file);
         SettingsStore::reopen();
-        GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
-        QCOMPARE(damagedCopiesIn(settings.dir()).size(), 1);
+        get("Main", "top");
+        QCOMPARE(copies().size(), 1);
     }
 
-    void aFailedFlushIsReported_data()
+    void aFailedSaveIsReported()
     {
-        QTest::addColumn<bool>("damagedBefore");
-        QTest::newRow("sound file before") << false;
-        QTest::newRow("damaged file before") << true;
-    }
-    void aFailedFlushIsReported()
-    {
-        QFETCH(bool, damagedBefore);
         TempSettings settings;
-        if (damagedBefore) {
-            settings.writeFile("[Notes\nNumNotes=1\n");
-            GetSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"));
-            QVERIFY(QFile::remove(settings.fileName()));
-        }
         // A directory where the file should be makes every write fail, even for root.
         QVERIFY(QDir().mkpath(settings.fileName()));
-        if (!damagedBefore)
-            SettingsStore::reopen();
-        SaveSetting(AppTitle, QStringLiteral("Main"), QStringLiteral("top"), QStringLiteral("30"));
+        SaveSetting(AppTitle, "Main", "top", "30");
         QVERIFY(!SettingsStore::flush(AppTitle));
-
         const auto box = answerNextBox(QMessageBox::Ok);
         commitSettings(AppTitle);
         QVERIFY(box->seen);
         QVERIFY(box->text.contains(settings.fileName()));
-        QVERIFY(box->text.contains(QStringLiteral("could not be saved")));
+    }
+
+    void windowsStayReachable_data()
+    {
+        const QList<QRect> one{{0, 0, 1920, 1080}}, two{one[0], {1920, 0, 1280, 1024}};
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("on the second") << two << QPoint(2500, 900) << QPoint(2500, 900);
+        QTest::newRow("partly off the edge") << one << QPoint(1860, 1050) << QPoint(1860, 1050);
+        // Else at the corner of the primary screen's free area, here right of a panel.
+        QTest::newRow("monitor unplugged") << one << QPoint(2500, 900) << QPoint(48, 0);
+        QTest::newRow("a sliver only") << one << QPoint(1915, 10) << QPoint(48, 0);
+    }
+    void windowsStayReachable()
+    {
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QPoint, wanted);
+        QFETCH(QPoint, placed);
+        QCOMPARE(placeOnScreen(wanted, {181, 111}, screens, {48, 0, 1872, 1040}), placed);
     }
 };
 

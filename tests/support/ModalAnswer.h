@@ -26,11 +26,7 @@ inline std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton answer
         auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!shown)
             return;
-        box->seen = true;
-        box->title = shown->windowTitle();
-        box->text = shown->text();
-        box->icon = shown->icon();
-        box->buttons = shown->standardButtons();
+        *box = {true, shown->windowTitle(), shown->text(), shown->icon(), shown->standardButtons()};
         // A box without that button is closed, for the test's check of its buttons to fail.
         if (QAbstractButton* button = shown->button(answer))
             button->click();
@@ -48,11 +44,11 @@ public:
     {
         QObject::connect(&m_poll, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_current)
-                return;
-            m_current = modal;
-            ++seen;
-            m_answer(modal);
+            if (modal && modal != m_current) {
+                m_current = modal;
+                ++seen;
+                m_answer(modal);
+            }
         });
         m_poll.start(5);
     }

@@ -25,8 +25,8 @@ public:
     void writeFile(const QByteArray& contents)
     {
         QFile file(fileName());
-        file.open(QIODevice::WriteOnly);
-        file.write(contents);
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+            qFatal("could not write %s", qPrintable(fileName()));
         file.close();
         SettingsStore::reopen();
     }
@@ -34,13 +34,11 @@ public:
     // What a fresh reader of the file sees, bypassing the store's cached copy.
     QString onDisk(const QString& section, const QString& key) const
     {
-        QSettings fresh(fileName(), QSettings::IniFormat);
-        return fresh.value(section + QLatin1Char('/') + key).toString();
+        return QSettings(fileName(), QSettings::IniFormat).value(section + u'/' + key).toString();
     }
     bool onDiskContains(const QString& section, const QString& key) const
     {
-        QSettings fresh(fileName(), QSettings::IniFormat);
-        return fresh.contains(section + QLatin1Char('/') + key);
+        return QSettings(fileName(), QSettings::IniFormat).contains(section + u'/' + key);
     }
 
 private:
