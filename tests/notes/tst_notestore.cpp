@@ -1,19 +1,24 @@
+#include "notes/NoteDateList.h"
 #include "notes/NoteStore.h"
-#include "support/TempSettings.h"
+#include "support/ModalAnswer.h"
+#include "support/StoredNotes.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace
 {
 
 const QString notes = QStringLiteral("Notes");
+const QDate someDay(2026, 12, 7);
 
-QList<double> daysOf(const NoteList& list)
+// Notes on the days, each holding its day as text.
+QList<DailyNote> notesOn(const QList<double>& days)
 {
-    QList<double> days;
-    for (const DailyNote& note : list.notes)
-        days.append(note.day);
-    return days;
+    QList<DailyNote> list;
+    for (double day : days)
+        list.append({day, QString::number(day)});
+    return list;
 }
 
 QStringList textsOf(const NoteList& list)
@@ -24,31 +29,17 @@ QStringList textsOf(const NoteList& list)
     return texts;
 }
 
-// Stores the notes the way the program lays them out.
-void seed(TempSettings& settings, const QList<double>& days)
+// The section on disk holds exactly the list's notes, in order, and nothing above them.
+void verifyOnDisk(const TempSettings& settings, const NoteList& list)
 {
-    QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(days.size()) + "\n";
-    for (int n = 1; n <= days.size(); ++n) {
-        file += "Day" + QByteArray::number(n) + "=" + QByteArray::number(days[n - 1]) + "\n";
-        file += "Text" + QByteArray::number(n) + "=note " + QByteArray::number(days[n - 1]) + "\n";
+    QCOMPARE(settings.onDisk(notes, "NumNotes"), QString::number(list.NumNotes()));
+    for (int n = 1; n <= list.NumNotes() + 1; ++n) {
+        const QString day = settings.onDisk(notes, "Day" + QString::number(n));
+        const QString text = settings.onDisk(notes, "Text" + QString::number(n));
+        QCOMPARE(day + '|' + text, n > list.NumNotes() ? "|" : QString::number(list.note(n).day)
+                                                               + '|' + list.note(n).text);
     }
-    settings.writeFile(file);
 }
-
-// The section on disk holds exactly these notes, numbered in order, and nothing above them.
-void verifyOnDisk(const TempSettings& settings, const QList<double>& days, const QStringList& texts)
-{
-    QCOMPARE(settings.onDisk(notes, "NumNotes"), QString::number(days.size()));
-    for (int n = 1; n <= days.size(); ++n) {
-        QCOMPARE(settings.onDisk(notes, "Day" + QString::number(n)), QString::number(days[n - 1]));
-        QCOMPARE(settings.onDisk(notes, "Text" + QString::number(n)), texts[n - 1]);
-    }
-    const QString above = QString::number(days.size() + 1);
-    QVERIFY(!settings.onDiskContains(notes, "Day" + above));
-    QVERIFY(!settings.onDiskContains(notes, "Text" + above));
-}
-
-const QDate someDay(2026, 12, 7);
 
 } // namespace
 
@@ -57,171 +48,136 @@ class TestNoteStore : public QObject
     Q_OBJECT
 
   private Q_SLOTS:
-    void insertKeepsDayOrder_data()
+    void writesKeepDayOrderAndLeaveNoGap_data()
     {
         QTest::addColumn<QList<double>>("stored");
-        QTest::addColumn<double>("day");
+        QTest::addColumn<double>("inserted"); // 0: delete note 2 instead
         QTest::addColumn<QStringList>("texts");
-
+        const QList<double> three{100, 200, 300};
         QTest::newRow("into empty") << QList<double>{} << 250.0 << QStringList{"new"};
-        QTest::newRow("first") << QList<double>{100, 200, 300} << 50.0
-                               << QStringList{"new", "note 100", "note 200", "note 300"};
-        QTest::newRow("last") << QList<double>{100, 200, 300} << 400.0
-                              << QStringList{"note 100", "note 200", "note 300", "new"};
-        QTest::newRow("middle") << QList<double>{100, 200, 300} << 250.0
-                                << QStringList{"note 100", "note 200", "new", "note 300"};
-        QTest::newRow("equal day goes first")
-            << QList<double>{100, 200, 300} << 200.0
-            << QStringList{"note 100", "new", "note 200", "note 300"};
+        QTest::newRow("first") << three << 50.0 << QStringList{"new", "100", "200", "300"};
+        QTest::newRow("last") << three << 400.0 << QStringList{"100", "200", "300", "new"};
+        QTest::newRow("middle") << three << 250.0 << QStringList{"100", "200", "new", "300"};
+        QTest::newRow("equal day first") << three << 200.0 << QStringList{"100", "new", "200", "300"};
+        QTest::newRow("delete middle") << three << 0.0 << QStringList{"100", "300"};
+        QTest::newRow("delete last") << QList<double>{100, 200} << 0.0 << QStringList{"100"};
     }
-    void insertKeepsDayOrder()
+    void writesKeepDayOrderAndLeaveNoGap()
     {
         QFETCH(QList<double>, stored);
-        QFETCH(double, day);
+        QFETCH(double, inserted);
         QFETCH(QStringList, texts);
         TempSettings settings;
-        seed(settings, stored);
-
+        storeNotes(settings, notesOn(stored));
         NoteList list = readNoteList(someDay);
-        QVERIFY(InsertNote(list, day, "new"));
-
-        QList<double> days = stored;
-        days.append(day);
-        std::stable_sort(days.begin(), days.end());
-        QCOMPARE(daysOf(list), days);
+        if (inserted > 0)
+            QVERIFY(InsertNote(list, inserted, "new"));
+        else
+            DeleteNote(list, 2);
         QCOMPARE(textsOf(list), texts);
-        verifyOnDisk(settings, days, texts);
+        verifyOnDisk(settings, list);
     }
 
-    void deleteClosesTheGap_data()
+    void notesBeforeTodayAreExpired()
     {
-        QTest::addColumn<QList<double>>("stored");
-        QTest::addColumn<int>("note");
-        QTest::addColumn<QList<double>>("left");
-
-        QTest::newRow("only") << QList<double>{100} << 1 << QList<double>{};
-        QTest::newRow("first of three")
-            << QList<double>{100, 200, 300} << 1 << QList<double>{200, 300};
-        QTest::newRow("middle of three")
-            << QList<double>{100, 200, 300} << 2 << QList<double>{100, 300};
-        QTest::newRow("last of three")
-            << QList<double>{100, 200, 300} << 3 << QList<double>{100, 200};
-    }
-    void deleteClosesTheGap()
-    {
-        QFETCH(QList<double>, stored);
-        QFETCH(int, note);
-        QFETCH(QList<double>, left);
-        TempSettings settings;
-        seed(settings, stored);
-
-        NoteList list = readNoteList(someDay);
-        DeleteNote(list, note);
-
-        QStringList texts;
-        for (double day : left)
-            texts.append("note " + QString::number(day));
-        QCOMPARE(daysOf(list), left);
-        verifyOnDisk(settings, left, texts);
-    }
-
-    void expiryAtTheDayBoundary_data()
-    {
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<int>("expired");
-        // Notes on 6, 7 and 8 December 2026.
-        QTest::newRow("day before the first") << QDate(2026, 12, 5) << 0;
-        QTest::newRow("on the first") << QDate(2026, 12, 6) << 0;
-        QTest::newRow("day after the first") << QDate(2026, 12, 7) << 1;
-        QTest::newRow("on the last") << QDate(2026, 12, 8) << 2;
-        QTest::newRow("after the last") << QDate(2026, 12, 9) << 3;
-    }
-    void expiryAtTheDayBoundary()
-    {
-        QFETCH(QDate, today);
-        QFETCH(int, expired);
         TempSettings settings;
         const double first = toDateSerial(QDate(2026, 12, 6));
-        seed(settings, {first, first + 1, first + 2});
-        QCOMPARE(readNoteList(today).NumExpired, expired);
+        storeNotes(settings, notesOn({first, first + 1, first + 2}));
+        QCOMPARE(readNoteList(QDate(2026, 12, 6)).NumExpired, 0);
+        QCOMPARE(readNoteList(QDate(2026, 12, 7)).NumExpired, 1);
+        QCOMPARE(readNoteList(QDate(2026, 12, 9)).NumExpired, 3);
     }
 
     void malformedSectionReadsSoundly_data()
     {
         QTest::addColumn<QByteArray>("section");
-        QTest::addColumn<QList<double>>("days");
-        QTest::addColumn<QStringList>("texts");
-
-        QTest::newRow("count not a number")
-            << QByteArray("NumNotes=many\nDay1=100\nText1=a\nDay2=200\nText2=b\n")
-            << QList<double>{100, 200} << QStringList{"a", "b"};
-        QTest::newRow("empty section") << QByteArray() << QList<double>{} << QStringList{};
-        QTest::newRow("count negative")
-            << QByteArray("NumNotes=-3\nDay1=100\nText1=a\n") << QList<double>{} << QStringList{};
-        QTest::newRow("count above the pairs")
-            << QByteArray("NumNotes=4\nDay1=100\nText1=a\nDay2=200\nText2=b\n")
-            << QList<double>{100, 200} << QStringList{"a", "b"};
-        QTest::newRow("day missing")
-            << QByteArray("NumNotes=3\nDay1=100\nText1=a\nText2=b\nDay3=300\nText3=c\n")
-            << QList<double>{100, 300} << QStringList{"a", "c"};
-        QTest::newRow("day not a number")
-            << QByteArray("NumNotes=3\nDay1=100\nText1=a\nDay2=soon\nText2=b\nDay3=300\nText3=c\n")
-            << QList<double>{100, 300} << QStringList{"a", "c"};
-        QTest::newRow("day beyond every calendar")
-            << QByteArray("NumNotes=2\nDay1=1e300\nText1=a\nDay2=200\nText2=b\n")
-            << QList<double>{200} << QStringList{"b"};
-        QTest::newRow("out of order")
-            << QByteArray("NumNotes=3\nDay1=300\nText1=c\nDay2=100\nText2=a\nDay3=200\nText3=b\n")
-            << QList<double>{100, 200, 300} << QStringList{"a", "b", "c"};
-        QTest::newRow("day twice, first kept")
-            << QByteArray(
-                   "NumNotes=3\nDay1=200\nText1=first\nDay2=100\nText2=a\nDay3=200\nText3=second\n")
-            << QList<double>{100, 200} << QStringList{"a", "first"};
-        QTest::newRow("time of day dropped")
-            << QByteArray("NumNotes=2\nDay1=100.75\nText1=a\nDay2=200\nText2=b\n")
-            << QList<double>{100, 200} << QStringList{"a", "b"};
-        QTest::newRow("missing text is empty")
-            << QByteArray("NumNotes=1\nDay1=100\n") << QList<double>{100} << QStringList{""};
+        QTest::addColumn<QStringList>("texts"); // each note's text is its day
+        QTest::newRow("count not a number") << QByteArray("NumNotes=many\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("empty section") << QByteArray() << QStringList{};
+        QTest::newRow("count negative") << QByteArray("NumNotes=-3\nDay1=1\nText1=1\n") << QStringList{};
+        QTest::newRow("count above the pairs") << QByteArray("NumNotes=4\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("day missing") << QByteArray("NumNotes=3\nDay1=1\nText1=1\nText2=2\nDay3=3\nText3=3\n") << QStringList{"1", "3"};
+        QTest::newRow("day not a number") << QByteArray("NumNotes=2\nDay1=soon\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("day beyond every calendar") << QByteArray("NumNotes=2\nDay1=1e300\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("out of order") << QByteArray("NumNotes=3\nDay1=3\nText1=3\nDay2=1\nText2=1\nDay3=2\nText3=2\n") << QStringList{"1", "2", "3"};
+        QTest::newRow("day twice, first kept") << QByteArray("NumNotes=3\nDay1=2\nText1=2\nDay2=1\nText2=1\nDay3=2\nText3=x\n") << QStringList{"1", "2"};
+        QTest::newRow("time of day dropped") << QByteArray("NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("missing text is empty") << QByteArray("NumNotes=1\nDay1=1\n") << QStringList{""};
     }
     void malformedSectionReadsSoundly()
     {
         QFETCH(QByteArray, section);
-        QFETCH(QList<double>, days);
         QFETCH(QStringList, texts);
         TempSettings settings;
         settings.writeFile("[Notes]\n" + section);
-
         NoteList list = readNoteList(someDay);
-        QCOMPARE(daysOf(list), days);
         QCOMPARE(textsOf(list), texts);
+        for (const DailyNote& note : list.notes)
+            QVERIFY(note.text.isEmpty() || note.text == QString::number(note.day));
         if (list.NumNotes() == 0)
             return;
-
         // An edit lays the section out afresh, so nothing stale is left to be read back.
         UpdateNoteText(list, 1, "edited");
-        texts[0] = "edited";
-        verifyOnDisk(settings, days, texts);
-        for (int n = days.size() + 1; n <= 4; ++n)
-            QVERIFY(!settings.onDiskContains(notes, "Day" + QString::number(n)));
-        QCOMPARE(textsOf(readNoteList(someDay)), texts);
+        verifyOnDisk(settings, list);
+        QVERIFY(!settings.onDiskContains(notes, "Day4"));
+        QCOMPARE(textsOf(readNoteList(someDay)), textsOf(list));
     }
 
     void aFullListRefusesAnInsert()
     {
         TempSettings settings;
         NoteList list;
-        for (int n = 1; n <= NoteList::MaxNotes; ++n)
-            list.notes.append({double(n), QString()});
-
-        QVERIFY(!InsertNote(list, NoteList::MaxNotes + 1, "one too many"));
+        list.notes = notesOn(QList<double>(NoteList::MaxNotes, 1.0));
+        QVERIFY(!InsertNote(list, 2, "one too many"));
         QCOMPARE(list.NumNotes(), NoteList::MaxNotes);
         QVERIFY(!settings.onDiskContains(notes, "NumNotes"));
-
         list.notes.removeLast();
-        QVERIFY(InsertNote(list, NoteList::MaxNotes, "last one"));
+        QVERIFY(InsertNote(list, 2, "the last one"));
         QCOMPARE(settings.onDisk(notes, "NumNotes"), QString::number(NoteList::MaxNotes));
+    }
+
+    void aFailedWriteIsReportedOnce()
+    {
+        TempSettings settings;
+        // A directory in the file's place makes every save fail, even for root.
+        QVERIFY(QDir().mkpath(settings.fileName()));
+        NoteList list;
+        ModalAnswerer answerer([](QWidget* box) { box->close(); });
+        InsertNote(list, 100, "first");
+        InsertNote(list, 200, "second");
+        UpdateNoteText(list, 1, "edited");
+        DeleteNote(list, 2);
+        QCOMPARE(answerer.seen, 4);
+        QCOMPARE(textsOf(list), QStringList{"edited"}); // kept for a later save
+    }
+
+    void dateListMarksNotesAndPointsAtThem()
+    {
+        // Two expired notes, today, a day next week, the last listed day and one beyond it.
+        NoteList list;
+        for (const QDate& day : {QDate(2025, 1, 2), QDate(2026, 12, 6), someDay, QDate(2026, 12, 14),
+                                 QDate(2027, 12, 7), QDate(2027, 12, 8)})
+            list.notes.append({toDateSerial(day), QString()});
+        list.NumExpired = 2;
+        const NoteDateList dates = buildNoteDateList(list, someDay);
+        const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+        const QString longFormat = english.dateFormat(QLocale::LongFormat);
+        QStringList entries;
+        for (int position = 0; position < dates.count(); ++position)
+            entries.append(dates.entryText(position, english, longFormat));
+
+        QCOMPARE(entries.size(), 2 + 366);
+        QCOMPARE(entries.mid(0, 4),
+                 (QStringList{"(exp) Thursday, 2 January 2025", "(exp) Sunday, 6 December 2026",
+                              "(*) Monday, 7 December 2026", "Tuesday, 8 December 2026"}));
+        QCOMPARE(entries.last(), QStringLiteral("(*) Tuesday, 7 December 2027"));
+        QCOMPARE(entries.filter("(*)").size(), 3);
+        QCOMPARE(dates.notes.mid(0, 4), QList<int>({1, 2, 3, 0}));
+        QCOMPARE(dates.noteAt(dates.positionOf(toDateSerial(QDate(2026, 12, 14)))), 4);
+        QCOMPARE(dates.noteAt(dates.count() - 1), 5);
+        QCOMPARE(dates.positionOf(toDateSerial(QDate(2027, 12, 8))), -1);
     }
 };
 
-QTEST_APPLESS_MAIN(TestNoteStore)
+QTEST_MAIN(TestNoteStore)
 #include "tst_notestore.moc"
