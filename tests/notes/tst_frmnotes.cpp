@@ -1,6 +1,5 @@
 #include "app/frm_Main.h"
 #include "core/Form.h"
-#include "core/mod_alarm.h"
 #include "mock/MockClock.h"
 #include "notes/frmNotes.h"
 #include "support/ModalAnswer.h"
@@ -16,9 +15,9 @@
 namespace
 {
 
-DateSerial december(int day)
+QDate december(int day)
 {
-    return toDateSerial(QDate(2026, 12, day));
+    return QDate(2026, 12, day);
 }
 
 frmNotes& notes()
@@ -28,7 +27,7 @@ frmNotes& notes()
 
 } // namespace
 
-// The notes window and the "N" on the clock, with the clock on Monday 7 December 2026.
+// The notes window and the "N" on the clock, from Monday 7 December 2026.
 class TestNotes : public QObject
 {
     Q_OBJECT
@@ -47,17 +46,23 @@ class TestNotes : public QObject
         QCoreApplication::processEvents(); // without a message, the answer finds nothing
         return box;
     }
-    void tick() { QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout"); }
-    void choose(DateSerial day) { notes().comDate->setCurrentIndex(notes().ListDays().indexOf(day)); }
-    QString buttons()
+    void newDay(int day)
     {
-        QStringList enabled;
-        for (QPushButton* button : {notes().cmdAdd, notes().cmdEdit, notes().cmdDelete})
-            enabled << (button->isEnabled() ? button->objectName() : "-");
-        return enabled.join(' ');
+        m_clock->set(2026, 12, day, 0, 0, 1);
+        QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout");
     }
-    // Types the text as day's note through Add or Edit, as the day allows.
-    void write(DateSerial day, const QString& text)
+    int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
+    // The enabled ones of Add, Edit and Delete, with the text the chosen day shows.
+    QString choose(const QDate& day)
+    {
+        notes().comDate->setCurrentIndex(entryOf(day));
+        QString state = notes().txtNotes->toPlainText();
+        for (QPushButton* button : {notes().cmdAdd, notes().cmdEdit, notes().cmdDelete})
+            state += ' ' + (button->isEnabled() ? button->text() : "-");
+        return state;
+    }
+    // Types the day's note with Add or Edit, whichever the day offers.
+    void write(const QDate& day, const QString& text)
     {
         choose(day);
         QPushButton* mode = notes().cmdAdd->isEnabled() ? notes().cmdAdd : notes().cmdEdit;
@@ -76,75 +81,24 @@ class TestNotes : public QObject
     {
         Form<frm_Main>::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Form<frmNotes>::isLoaded());
         m_clock.reset();
         m_settings.reset();
     }
 
-    void startUpTellsOfTodaysNote_data()
-    {
-        QTest::addColumn<QList<DailyNote>>("stored");
-        QTest::addColumn<bool>("told");
-        QTest::newRow("note today") << QList<DailyNote>{{december(6), "past"}, {december(7), "Call the plumber"}} << true;
-        QTest::newRow("other days only") << QList<DailyNote>{{december(6), "past"}, {december(8), "next"}} << false;
-        QTest::newRow("no notes") << QList<DailyNote>{} << false;
-    }
-    void startUpTellsOfTodaysNote()
-    {
-        QFETCH(QList<DailyNote>, stored);
-        QFETCH(bool, told);
-        storeNotes(*m_settings, stored);
-        const auto box = start();
-        QCOMPARE(box->seen, told);
-        QCOMPARE(indicated(), told);
-        QCOMPARE(mod_alarm::TodayHasNotes, told);
-        if (told) {
-            QCOMPARE(box->text, QStringLiteral("There are notes entered for today (Monday 7 December)."));
-            QCOMPARE(indicator()->toolTip(), QStringLiteral("Call the plumber"));
-        }
-    }
-
-    void buttonsFollowTheChosenEntry_data()
-    {
-        QTest::addColumn<DateSerial>("day");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("expired note") << december(1) << "past" << "- - cmdDelete";
-        QTest::newRow("today's note") << december(7) << "now" << "- cmdEdit cmdDelete";
-        QTest::newRow("future note") << december(25) << "later" << "- cmdEdit cmdDelete";
-        QTest::newRow("day without a note") << december(20) << "" << "cmdAdd - -";
-    }
-    void buttonsFollowTheChosenEntry()
-    {
-        QFETCH(DateSerial, day);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        storeNotes(*m_settings, {{december(1), "past"}, {december(7), "now"}, {december(25), "later"}});
-        start();
-        choose(december(24)); // so that choosing the day is a change
-        choose(day);
-        QCOMPARE(notes().txtNotes->toPlainText(), text);
-        QCOMPARE(buttons(), expected);
-    }
-
     void addEditAndDeleteReachTheStoreAndTheIndicator()
     {
-        start();
+        QVERIFY(!start()->seen);
         Form<frmNotes>::showModeless();
         QVERIFY(QTest::qWaitForWindowActive(&notes()));
-        choose(december(7));
+        QCOMPARE(choose(december(7)), QStringLiteral(" Add Note - -"));
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
-        // While a note is typed, only "Done" is on offer and the day cannot change.
-        QCOMPARE(notes().cmdAdd->text(), QStringLiteral("Done"));
-        QCOMPARE(buttons(), QStringLiteral("cmdAdd - -"));
+        // While a note is typed only "Done" is on offer, and the day cannot change.
+        QCOMPARE(choose(december(7)), QStringLiteral(" Done - -"));
         QVERIFY(!notes().comDate->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), notes().txtNotes);
         QTest::keyClicks(notes().txtNotes, "Buy bread");
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
-        QCOMPARE(buttons(), QStringLiteral("- cmdEdit cmdDelete"));
-        QVERIFY(notes().txtNotes->isReadOnly());
         QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Monday, December 7, 2026"));
-        QCOMPARE(stored("Day1") + stored("Text1"), QString::number(december(7)) + "Buy bread");
+        QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(december(7))) + "Buy bread");
         QCOMPARE(indicator()->toolTip(), QStringLiteral("Buy bread"));
 
         // "Done" with nothing typed stores nothing; notes of other days leave the "N" alone.
@@ -158,10 +112,8 @@ class TestNotes : public QObject
         write(december(7), "<b>rye</b> & spelt"); // shown as typed, not as markup
         QCOMPARE(QTextDocumentFragment::fromHtml(indicator()->toolTip()).toPlainText(),
                  QStringLiteral("<b>rye</b> & spelt"));
-        // A note edited to nothing is still a note.
-        write(december(7), "");
+        write(december(7), ""); // a note edited to nothing is still a note
         QVERIFY(indicated());
-        QCOMPARE(stored("Text1"), QString());
         QVERIFY(m_settings->onDiskContains("Notes", "Text1"));
 
         auto box = answerNextBox(QMessageBox::No);
@@ -174,36 +126,23 @@ class TestNotes : public QObject
         QVERIFY(!indicated());
     }
 
-    void aFullListRefusesAdd()
-    {
-        QList<DailyNote> full;
-        for (int n = 1; n <= NoteList::MaxNotes; ++n)
-            full.append({december(7) - 40000 + n, ""});
-        storeNotes(*m_settings, full);
-        start();
-        const auto box = answerNextBox(QMessageBox::Ok);
-        QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
-        QVERIFY(box->text.contains("32767"));
-        QCOMPARE(notes().cmdAdd->text(), QStringLiteral("Add Note"));
-        QVERIFY(notes().txtNotes->isReadOnly());
-    }
-
     void aNewDayRebuildsTheNotes()
     {
         storeNotes(*m_settings, {{december(7), "today's"}, {december(8), "tomorrow's"}});
-        start();
+        const auto box = start();
+        QCOMPARE(box->text, QStringLiteral("There are notes entered for today (Monday 7 December)."));
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("today's"));
         storeNotes(*m_settings, {});
-        tick(); // an ordinary tick reads nothing
-        QCOMPARE(notes().comDate->count(), 366);
+        QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout");
+        QCOMPARE(notes().comDate->count(), 366); // an ordinary tick reads nothing
         storeNotes(*m_settings, {{december(7), "today's"}, {december(8), "tomorrow's"}});
 
-        m_clock->set(2026, 12, 8, 0, 0, 0);
-        tick();
-        QCOMPARE(notes().comDate->itemText(0), QStringLiteral("(exp) Monday, December 7, 2026"));
+        newDay(8);
         QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Tuesday, December 8, 2026"));
         QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's"));
-        m_clock->set(2026, 12, 9, 0, 0, 0);
-        tick();
+        QCOMPARE(choose(december(7)), QStringLiteral("today's - - Delete Note")); // expired
+        QCOMPARE(choose(december(8)), QStringLiteral("tomorrow's - Edit Note Delete Note"));
+        newDay(9);
         QVERIFY(!indicated());
     }
 
@@ -216,24 +155,22 @@ class TestNotes : public QObject
     void aNewDayWaitsWhileANoteIsTyped()
     {
         QFETCH(bool, editing);
-        const DateSerial day = december(editing ? 20 : 19);
+        const QDate day = december(editing ? 20 : 19);
         storeNotes(*m_settings, {{december(20), "draft"}});
-        start();
+        QVERIFY(!start()->seen);
         choose(day);
         QPushButton* button = editing ? notes().cmdEdit : notes().cmdAdd;
         QTest::mouseClick(button, Qt::LeftButton);
         notes().txtNotes->setPlainText("half typed");
 
-        m_clock->set(2026, 12, 8, 0, 0, 1);
-        tick();
-        QCOMPARE(notes().comDate->itemText(0), QStringLiteral("Monday, December 7, 2026"));
+        newDay(8);
+        QCOMPARE(entryOf(december(7)), 0);
         QCOMPARE(notes().txtNotes->toPlainText(), QStringLiteral("half typed"));
-        QVERIFY(!notes().txtNotes->isReadOnly());
         // Ending the mode stores the text on the day it was typed for, in the new day's list.
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(notes().comDate->itemText(0), QStringLiteral("Tuesday, December 8, 2026"));
-        QCOMPARE(notes().ListDays().at(notes().comDate->currentIndex()), day);
-        QCOMPARE(stored("Text1") + stored("Day1"), "half typed" + QString::number(day));
+        QCOMPARE(entryOf(december(8)), 0);
+        QCOMPARE(notes().comDate->currentIndex(), entryOf(day));
+        QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(day)) + "half typed");
     }
 };
 

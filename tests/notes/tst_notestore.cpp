@@ -9,16 +9,13 @@
 namespace
 {
 
-const QString notes = QStringLiteral("Notes");
-const QDate someDay(2026, 12, 7);
-
-// Notes on the days, each holding its day as text.
-QList<DailyNote> notesOn(const QList<double>& days)
+// Notes on the given days of December 2026, each holding its day's number as text.
+QList<StoredNote> inDecember(const QList<int>& days)
 {
-    QList<DailyNote> list;
-    for (double day : days)
-        list.append({day, QString::number(day)});
-    return list;
+    QList<StoredNote> notes;
+    for (int day : days)
+        notes.append({QDate(2026, 12, day), QByteArray::number(day)});
+    return notes;
 }
 
 QStringList textsOf(const NoteList& list)
@@ -32,13 +29,14 @@ QStringList textsOf(const NoteList& list)
 // The section on disk holds exactly the list's notes, in order, and nothing above them.
 void verifyOnDisk(const TempSettings& settings, const NoteList& list)
 {
-    QCOMPARE(settings.onDisk(notes, "NumNotes"), QString::number(list.NumNotes()));
-    for (int n = 1; n <= list.NumNotes() + 1; ++n) {
-        const QString day = settings.onDisk(notes, "Day" + QString::number(n));
-        const QString text = settings.onDisk(notes, "Text" + QString::number(n));
-        QCOMPARE(day + '|' + text, n > list.NumNotes() ? "|" : QString::number(list.note(n).day)
-                                                               + '|' + list.note(n).text);
-    }
+    QStringList onDisk, expected;
+    for (int n = 1; n <= list.NumNotes() + 1; ++n)
+        onDisk << settings.onDisk("Notes", "Day" + QString::number(n)) + '='
+                      + settings.onDisk("Notes", "Text" + QString::number(n));
+    for (const DailyNote& note : list.notes)
+        expected << QString::number(note.day) + '=' + note.text;
+    QCOMPARE(onDisk, expected << "=");
+    QCOMPARE(settings.onDisk("Notes", "NumNotes"), QString::number(list.NumNotes()));
 }
 
 } // namespace
@@ -50,50 +48,39 @@ class TestNoteStore : public QObject
   private Q_SLOTS:
     void writesKeepDayOrderAndLeaveNoGap_data()
     {
-        QTest::addColumn<QList<double>>("stored");
-        QTest::addColumn<double>("inserted"); // 0: delete note 2 instead
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<int>("added"); // 0: delete note 2 instead
         QTest::addColumn<QStringList>("texts");
-        const QList<double> three{100, 200, 300};
-        QTest::newRow("into empty") << QList<double>{} << 250.0 << QStringList{"new"};
-        QTest::newRow("first") << three << 50.0 << QStringList{"new", "100", "200", "300"};
-        QTest::newRow("last") << three << 400.0 << QStringList{"100", "200", "300", "new"};
-        QTest::newRow("middle") << three << 250.0 << QStringList{"100", "200", "new", "300"};
-        QTest::newRow("equal day first") << three << 200.0 << QStringList{"100", "new", "200", "300"};
-        QTest::newRow("delete middle") << three << 0.0 << QStringList{"100", "300"};
-        QTest::newRow("delete last") << QList<double>{100, 200} << 0.0 << QStringList{"100"};
+        QTest::newRow("into empty") << QList<int>{} << 25 << QStringList{"new"};
+        QTest::newRow("first") << QList<int>{10, 20, 30} << 5 << QStringList{"new", "10", "20", "30"};
+        QTest::newRow("last") << QList<int>{10, 20, 30} << 31 << QStringList{"10", "20", "30", "new"};
+        QTest::newRow("middle") << QList<int>{10, 20, 30} << 25 << QStringList{"10", "20", "new", "30"};
+        QTest::newRow("equal day first") << QList<int>{10, 20, 30} << 20 << QStringList{"10", "new", "20", "30"};
+        QTest::newRow("delete middle") << QList<int>{10, 20, 30} << 0 << QStringList{"10", "30"};
+        QTest::newRow("delete last") << QList<int>{10, 20} << 0 << QStringList{"10"};
     }
     void writesKeepDayOrderAndLeaveNoGap()
     {
-        QFETCH(QList<double>, stored);
-        QFETCH(double, inserted);
+        QFETCH(QList<int>, stored);
+        QFETCH(int, added);
         QFETCH(QStringList, texts);
         TempSettings settings;
-        storeNotes(settings, notesOn(stored));
-        NoteList list = readNoteList(someDay);
-        if (inserted > 0)
-            QVERIFY(InsertNote(list, inserted, "new"));
+        storeNotes(settings, inDecember(stored));
+        NoteList list = readNoteList(QDate(2026, 12, 1));
+        if (added)
+            QVERIFY(InsertNote(list, toDateSerial(QDate(2026, 12, added)), "new"));
         else
             DeleteNote(list, 2);
         QCOMPARE(textsOf(list), texts);
         verifyOnDisk(settings, list);
     }
 
-    void notesBeforeTodayAreExpired()
-    {
-        TempSettings settings;
-        const double first = toDateSerial(QDate(2026, 12, 6));
-        storeNotes(settings, notesOn({first, first + 1, first + 2}));
-        QCOMPARE(readNoteList(QDate(2026, 12, 6)).NumExpired, 0);
-        QCOMPARE(readNoteList(QDate(2026, 12, 7)).NumExpired, 1);
-        QCOMPARE(readNoteList(QDate(2026, 12, 9)).NumExpired, 3);
-    }
-
+    // Each note's text is its day, so the days read are checked along with the texts.
     void malformedSectionReadsSoundly_data()
     {
         QTest::addColumn<QByteArray>("section");
-        QTest::addColumn<QStringList>("texts"); // each note's text is its day
+        QTest::addColumn<QStringList>("texts");
         QTest::newRow("count not a number") << QByteArray("NumNotes=many\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
-        QTest::newRow("empty section") << QByteArray() << QStringList{};
         QTest::newRow("count negative") << QByteArray("NumNotes=-3\nDay1=1\nText1=1\n") << QStringList{};
         QTest::newRow("count above the pairs") << QByteArray("NumNotes=4\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
         QTest::newRow("day missing") << QByteArray("NumNotes=3\nDay1=1\nText1=1\nText2=2\nDay3=3\nText3=3\n") << QStringList{"1", "3"};
@@ -110,7 +97,7 @@ class TestNoteStore : public QObject
         QFETCH(QStringList, texts);
         TempSettings settings;
         settings.writeFile("[Notes]\n" + section);
-        NoteList list = readNoteList(someDay);
+        NoteList list = readNoteList(QDate(2026, 12, 7));
         QCOMPARE(textsOf(list), texts);
         for (const DailyNote& note : list.notes)
             QVERIFY(note.text.isEmpty() || note.text == QString::number(note.day));
@@ -119,21 +106,20 @@ class TestNoteStore : public QObject
         // An edit lays the section out afresh, so nothing stale is left to be read back.
         UpdateNoteText(list, 1, "edited");
         verifyOnDisk(settings, list);
-        QVERIFY(!settings.onDiskContains(notes, "Day4"));
-        QCOMPARE(textsOf(readNoteList(someDay)), textsOf(list));
+        QVERIFY(!settings.onDiskContains("Notes", "Day4"));
     }
 
     void aFullListRefusesAnInsert()
     {
         TempSettings settings;
         NoteList list;
-        list.notes = notesOn(QList<double>(NoteList::MaxNotes, 1.0));
+        list.notes.fill({1.0, QString()}, NoteList::MaxNotes);
         QVERIFY(!InsertNote(list, 2, "one too many"));
         QCOMPARE(list.NumNotes(), NoteList::MaxNotes);
-        QVERIFY(!settings.onDiskContains(notes, "NumNotes"));
+        QVERIFY(!settings.onDiskContains("Notes", "NumNotes"));
         list.notes.removeLast();
         QVERIFY(InsertNote(list, 2, "the last one"));
-        QCOMPARE(settings.onDisk(notes, "NumNotes"), QString::number(NoteList::MaxNotes));
+        QCOMPARE(settings.onDisk("Notes", "NumNotes"), QString::number(NoteList::MaxNotes));
     }
 
     void aFailedWriteIsReportedOnce()
@@ -151,31 +137,25 @@ class TestNoteStore : public QObject
         QCOMPARE(textsOf(list), QStringList{"edited"}); // kept for a later save
     }
 
-    void dateListMarksNotesAndPointsAtThem()
+    void dateListShowsExpiredNotesThenAYearFromToday()
     {
-        // Two expired notes, today, a day next week, the last listed day and one beyond it.
-        NoteList list;
-        for (const QDate& day : {QDate(2025, 1, 2), QDate(2026, 12, 6), someDay, QDate(2026, 12, 14),
-                                 QDate(2027, 12, 7), QDate(2027, 12, 8)})
-            list.notes.append({toDateSerial(day), QString()});
-        list.NumExpired = 2;
-        const NoteDateList dates = buildNoteDateList(list, someDay);
+        TempSettings settings;
+        storeNotes(settings, {{QDate(2025, 1, 2), ""}, {QDate(2026, 12, 6), ""}, {QDate(2026, 12, 7), ""},
+                              {QDate(2026, 12, 14), ""}, {QDate(2027, 12, 7), ""}, {QDate(2027, 12, 8), ""}});
+        const NoteDateList dates = buildNoteDateList(readNoteList(QDate(2026, 12, 7)), QDate(2026, 12, 7));
         const QLocale english(QLocale::English, QLocale::UnitedKingdom);
         const QString longFormat = english.dateFormat(QLocale::LongFormat);
         QStringList entries;
         for (int position = 0; position < dates.count(); ++position)
             entries.append(dates.entryText(position, english, longFormat));
-
         QCOMPARE(entries.size(), 2 + 366);
         QCOMPARE(entries.mid(0, 4),
                  (QStringList{"(exp) Thursday, 2 January 2025", "(exp) Sunday, 6 December 2026",
                               "(*) Monday, 7 December 2026", "Tuesday, 8 December 2026"}));
         QCOMPARE(entries.last(), QStringLiteral("(*) Tuesday, 7 December 2027"));
         QCOMPARE(entries.filter("(*)").size(), 3);
-        QCOMPARE(dates.notes.mid(0, 4), QList<int>({1, 2, 3, 0}));
-        QCOMPARE(dates.noteAt(dates.positionOf(toDateSerial(QDate(2026, 12, 14)))), 4);
-        QCOMPARE(dates.noteAt(dates.count() - 1), 5);
-        QCOMPARE(dates.positionOf(toDateSerial(QDate(2027, 12, 8))), -1);
+        QCOMPARE(dates.notes.mid(0, 4) << dates.noteAt(2 + 7) << dates.notes.last(),
+                 QList<int>({1, 2, 3, 0, 4, 5}));
     }
 };
 

@@ -1,16 +1,21 @@
 #pragma once
 
-#include "notes/DailyNote.h"
+#include "core/DateSerial.h"
 #include "support/TempSettings.h"
 
+#include <QDate>
+#include <utility>
+
+using StoredNote = std::pair<QDate, QByteArray>;
+
 // Writes section "Notes" as the program lays it out: the notes numbered in the given order.
-inline void storeNotes(TempSettings& settings, const QList<DailyNote>& notes)
+inline void storeNotes(TempSettings& settings, const QList<StoredNote>& notes)
 {
     QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(notes.size()) + "\n";
     for (int n = 1; n <= notes.size(); ++n) {
         const QByteArray number = QByteArray::number(n);
-        file += "Day" + number + "=" + QByteArray::number(notes[n - 1].day) + "\n";
-        file += "Text" + number + "=" + notes[n - 1].text.toUtf8() + "\n";
+        file += "Day" + number + "=" + QByteArray::number(toDateSerial(notes[n - 1].first)) + "\n";
+        file += "Text" + number + "=" + notes[n - 1].second + "\n";
     }
     settings.writeFile(file);
 }
