@@ -1,11 +1,13 @@
 #include "app/frm_Main.h"
 #include "core/Form.h"
 #include "mock/MockClock.h"
+#include "notes/NoteStore.h"
 #include "notes/frmNotes.h"
 #include "support/ModalAnswer.h"
 #include "support/StoredNotes.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +22,23 @@ QDate december(int day)
     return QDate(2026, 12, day);
 }
 
+// Notes on the given days of December 2026, each holding its day's number as text.
+QList<StoredNote> inDecember(const QList<int>& days)
+{
+    QList<StoredNote> notes;
+    for (int day : days)
+        notes.append({december(day), QByteArray::number(day)});
+    return notes;
+}
+
+QStringList textsOf(const NoteList& list)
+{
+    QStringList texts;
+    for (const DailyNote& note : list.notes)
+        texts.append(note.text);
+    return texts;
+}
+
 frmNotes& notes()
 {
     return Form<frmNotes>::get();
@@ -27,7 +46,7 @@ frmNotes& notes()
 
 } // namespace
 
-// The notes window and the "N" on the clock, from Monday 7 December 2026.
+// The notes as stored, the notes window and the "N" on the clock, from Monday 7 December 2026.
 class TestNotes : public QObject
 {
     Q_OBJECT
@@ -36,6 +55,17 @@ class TestNotes : public QObject
     std::unique_ptr<MockClock> m_clock;
 
     QString stored(const QString& key) const { return m_settings->onDisk("Notes", key); }
+    // The section on disk holds exactly the list's notes, in order, and nothing above them.
+    void verifyOnDisk(const NoteList& list)
+    {
+        QStringList onDisk, expected;
+        for (int n = 1; n <= list.NumNotes() + 1; ++n)
+            onDisk << stored("Day" + QString::number(n)) + '=' + stored("Text" + QString::number(n));
+        for (const DailyNote& note : list.notes)
+            expected << QString::number(note.day) + '=' + note.text;
+        QCOMPARE(onDisk, expected << "=");
+        QCOMPARE(stored("NumNotes"), QString::number(list.NumNotes()));
+    }
     QLabel* indicator() { return Form<frm_Main>::get().lblNote; }
     bool indicated() { return indicator()->isVisibleTo(&Form<frm_Main>::get()); }
     // Starts the program's main window, answering a start-up message if one comes.
@@ -46,11 +76,7 @@ class TestNotes : public QObject
         QCoreApplication::processEvents(); // without a message, the answer finds nothing
         return box;
     }
-    void newDay(int day)
-    {
-        m_clock->set(2026, 12, day, 0, 0, 1);
-        QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout");
-    }
+    void tick() { QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout"); }
     int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
     // The enabled ones of Add, Edit and Delete, with the text the chosen day shows.
     QString choose(const QDate& day)
@@ -83,6 +109,93 @@ class TestNotes : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_clock.reset();
         m_settings.reset();
+    }
+
+    void writesKeepDayOrderAndLeaveNoGap_data()
+    {
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<int>("added"); // 0: delete note 2 instead
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("into empty") << QList<int>{} << 25 << QStringList{"new"};
+        QTest::newRow("first") << QList<int>{10, 20, 30} << 5 << QStringList{"new", "10", "20", "30"};
+        QTest::newRow("last") << QList<int>{10, 20, 30} << 31 << QStringList{"10", "20", "30", "new"};
+        QTest::newRow("middle") << QList<int>{10, 20, 30} << 25 << QStringList{"10", "20", "new", "30"};
+        QTest::newRow("equal day first") << QList<int>{10, 20, 30} << 20 << QStringList{"10", "new", "20", "30"};
+        QTest::newRow("delete middle") << QList<int>{10, 20, 30} << 0 << QStringList{"10", "30"};
+        QTest::newRow("delete last") << QList<int>{10, 20} << 0 << QStringList{"10"};
+    }
+    void writesKeepDayOrderAndLeaveNoGap()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(int, added);
+        QFETCH(QStringList, texts);
+        storeNotes(*m_settings, inDecember(stored));
+        NoteList list = readNoteList(QDate(2026, 12, 1));
+        if (added)
+            QVERIFY(InsertNote(list, toDateSerial(QDate(2026, 12, added)), "new"));
+        else
+            DeleteNote(list, 2);
+        QCOMPARE(textsOf(list), texts);
+        verifyOnDisk(list);
+    }
+
+    // Each note's text is its day, so the days read are checked along with the texts.
+    void malformedSectionReadsSoundly_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("count not a number") << QByteArray("NumNotes=many\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("count negative") << QByteArray("NumNotes=-3\nDay1=1\nText1=1\n") << QStringList{};
+        QTest::newRow("count above the pairs") << QByteArray("NumNotes=4\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("day missing") << QByteArray("NumNotes=3\nDay1=1\nText1=1\nText2=2\nDay3=3\nText3=3\n") << QStringList{"1", "3"};
+        QTest::newRow("day not a number") << QByteArray("NumNotes=2\nDay1=soon\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("day beyond every calendar") << QByteArray("NumNotes=2\nDay1=1e300\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("out of order") << QByteArray("NumNotes=3\nDay1=3\nText1=3\nDay2=1\nText2=1\nDay3=2\nText3=2\n") << QStringList{"1", "2", "3"};
+        QTest::newRow("day twice, first kept") << QByteArray("NumNotes=3\nDay1=2\nText1=2\nDay2=1\nText2=1\nDay3=2\nText3=x\n") << QStringList{"1", "2"};
+        QTest::newRow("time of day dropped") << QByteArray("NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("missing text is empty") << QByteArray("NumNotes=1\nDay1=1\n") << QStringList{""};
+    }
+    void malformedSectionReadsSoundly()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QStringList, texts);
+        m_settings->writeFile("[Notes]\n" + section);
+        NoteList list = readNoteList(QDate(2026, 12, 7));
+        QCOMPARE(textsOf(list), texts);
+        for (const DailyNote& note : list.notes)
+            QVERIFY(note.text.isEmpty() || note.text == QString::number(note.day));
+        if (list.NumNotes() == 0)
+            return;
+        // An edit lays the section out afresh, so nothing stale is left to be read back.
+        UpdateNoteText(list, 1, "edited");
+        verifyOnDisk(list);
+        QVERIFY(!m_settings->onDiskContains("Notes", "Day4"));
+    }
+
+    void aFullListRefusesAnInsert()
+    {
+        NoteList list;
+        list.notes.fill({1.0, QString()}, NoteList::MaxNotes);
+        QVERIFY(!InsertNote(list, 2, "one too many"));
+        QCOMPARE(list.NumNotes(), NoteList::MaxNotes);
+        QVERIFY(!m_settings->onDiskContains("Notes", "NumNotes"));
+        list.notes.removeLast();
+        QVERIFY(InsertNote(list, 2, "the last one"));
+        QCOMPARE(stored("NumNotes"), QString::number(NoteList::MaxNotes));
+    }
+
+    void aFailedWriteIsReportedOnce()
+    {
+        // A directory in the file's place makes every save fail, even for root.
+        QVERIFY(QDir().mkpath(m_settings->fileName()));
+        NoteList list;
+        ModalAnswerer answerer([](QWidget* box) { box->close(); });
+        InsertNote(list, 100, "first");
+        InsertNote(list, 200, "second");
+        UpdateNoteText(list, 1, "edited");
+        DeleteNote(list, 2);
+        QCOMPARE(answerer.seen, 4);
+        QCOMPARE(textsOf(list), QStringList{"edited"}); // kept for a later save
     }
 
     void addEditAndDeleteReachTheStoreAndTheIndicator()
@@ -133,16 +246,22 @@ class TestNotes : public QObject
         QCOMPARE(box->text, QStringLiteral("There are notes entered for today (Monday 7 December)."));
         QCOMPARE(indicator()->toolTip(), QStringLiteral("today's"));
         storeNotes(*m_settings, {});
-        QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout");
+        tick();
         QCOMPARE(notes().comDate->count(), 366); // an ordinary tick reads nothing
         storeNotes(*m_settings, {{december(7), "today's"}, {december(8), "tomorrow's"}});
 
-        newDay(8);
+        // The expired notes come first, then today and the next 365 days.
+        m_clock->set(2026, 12, 8, 0, 0, 0);
+        tick();
+        QCOMPARE(notes().comDate->count(), 1 + 366);
+        QCOMPARE(notes().comDate->itemText(0), QStringLiteral("(exp) Monday, December 7, 2026"));
+        QCOMPARE(notes().comDate->itemText(366), QStringLiteral("Wednesday, December 8, 2027"));
         QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Tuesday, December 8, 2026"));
         QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's"));
         QCOMPARE(choose(december(7)), QStringLiteral("today's - - Delete Note")); // expired
         QCOMPARE(choose(december(8)), QStringLiteral("tomorrow's - Edit Note Delete Note"));
-        newDay(9);
+        m_clock->set(2026, 12, 9, 0, 0, 0);
+        tick();
         QVERIFY(!indicated());
     }
 
@@ -163,7 +282,8 @@ class TestNotes : public QObject
         QTest::mouseClick(button, Qt::LeftButton);
         notes().txtNotes->setPlainText("half typed");
 
-        newDay(8);
+        m_clock->set(2026, 12, 8, 0, 0, 1);
+        tick();
         QCOMPARE(entryOf(december(7)), 0);
         QCOMPARE(notes().txtNotes->toPlainText(), QStringLiteral("half typed"));
         // Ending the mode stores the text on the day it was typed for, in the new day's list.
