@@ -40,15 +40,10 @@ QDateTime at(int day, int hour, int minute, int second = 0)
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second));
 }
 
-QString serialText(const QDateTime& moment)
-{
-    return dateSerialText(toDateSerial(moment));
-}
-
 void storeSlot(int n, int frequency, int dayChoice, const QDateTime& next = {})
 {
     const QStringList values{"1", QString::number(frequency), QString::number(dayChoice), "07",
-                             "30", next.isValid() ? serialText(next) : "0"};
+                             "30", next.isValid() ? dateSerialText(toDateSerial(next)) : "0"};
     for (int field = 0; field < values.size(); ++field) {
         static const char* const names[]{"chkOn", "comFreq", "comDays", "txtHr", "txtMin", "DateTime"};
         SaveSetting(AppTitle, AlarmSection, alarmKey(names[field], n), values[field]);
@@ -148,7 +143,8 @@ private Q_SLOTS:
         for (const char* key : {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0",
                                 "DateTime 0", "DateTime 1"})
             values << stored(key);
-        QCOMPARE(values, QStringList({"60", "1", "0", "0", "07", "30", serialText(at(7, 7, 30)), "0"}));
+        QCOMPARE(values, QStringList({"60", "1", "0", "0", "07", "30",
+                                      dateSerialText(toDateSerial(at(7, 7, 30))), "0"}));
     }
 
     void closingTheWindowLeavesTheAlarmsWatched()
@@ -194,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(m_seen.withdrawals, 1);
         QVERIFY(!window.chkOn[2]->isChecked());
         QCOMPARE(m_seen.status, QStringLiteral("Tuesday 07:30 (Next Alarm)"));
-        QCOMPARE(stored("DateTime 0"), serialText(at(8, 7, 30)));
+        QCOMPARE(stored("DateTime 0"), dateSerialText(toDateSerial(at(8, 7, 30))));
         QCOMPARE(stored("chkOn 1"), QStringLiteral("0")); // the one-off has rung
         // "Okay" came within the alarm's minute: the rest of the minute stays quiet.
         m_clock->advanceSeconds(20);
@@ -215,7 +211,7 @@ private Q_SLOTS:
         window.timer_alarm_Timer();
         QCOMPARE(late.seen, 1);
         QCOMPARE(m_seen.status, QStringLiteral("Thursday 07:30 (Next Alarm)"));
-        QCOMPARE(stored("DateTime 0"), serialText(at(10, 7, 30)));
+        QCOMPARE(stored("DateTime 0"), dateSerialText(toDateSerial(at(10, 7, 30))));
     }
 };
 
