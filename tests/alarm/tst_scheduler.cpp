@@ -61,11 +61,6 @@ private Q_SLOTS:
         slots[11].nextAlarm = toDateSerial(at(2026, 12, 8, 7, 5)); // slots off hold 0
         QCOMPARE(nextAlarmStatusText(soonestOf(slots), QLocale(QLocale::German)),
                  QStringLiteral("Dienstag 07:05 (Next Alarm)"));
-        // Weekdays are counted by number: a lookup by name would go wrong in German.
-        QLocale::setDefault(QLocale(QLocale::German));
-        const DateSerial next = NextAlarmTime(true, 1, "07", "05", at(2026, 12, 7, 9, 0));
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(next, slots[11].nextAlarm);
     }
 
     void checkAlarm_data()
@@ -142,7 +137,6 @@ private Q_SLOTS:
         for (const auto& [text, hour] : {std::pair{"7", 7}, {" 23 ", 23}, {"+5", 5}, {"24", -1},
                                          {"-1", -1}, {"1.", -1}, {"ab", -1}, {"", -1}})
             QVERIFY2(timeFieldValue(text, HighestHour).value_or(-1) == hour, text);
-        QCOMPARE(paddedTimeField("7") + paddedTimeField("23"), QStringLiteral("0723"));
     }
 };
 

@@ -112,14 +112,12 @@ private Q_SLOTS:
         // A once-only list has no patterns: the row falls back to Monday, not to no day.
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         QCOMPARE(window.comDays[0]->currentText(), QStringLiteral("Monday"));
-
         QStringList messages;
         ModalAnswerer answerer([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            messages << box->text();
+            messages << qobject_cast<QMessageBox*>(modal)->text();
             // The refused entry is selected, ready to be typed over.
             QCOMPARE(qobject_cast<QLineEdit*>(window.focusWidget())->selectedText().size(), 2);
-            box->button(QMessageBox::Ok)->click();
+            modal->close();
         });
         typeInto(window.txtHr[0], QStringLiteral("24"));
         QTest::keyClick(window.txtHr[0], Qt::Key_Tab);
@@ -128,12 +126,10 @@ private Q_SLOTS:
         QCOMPARE(window.txtHr[0]->text(), QStringLiteral("07"));
         typeInto(window.txtMin[0], QStringLiteral("60"));
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
-        QTest::qWait(50);
         QCOMPARE(messages, QStringList({"You must enter a number in the range 0-23",
                                         "You must enter a number in the range 0-59"}));
         QVERIFY(window.isVisible());
         QVERIFY(!m_settings->onDiskContains(AlarmSection, "dur"));
-
         typeInto(window.txtMin[0], QStringLiteral("30"));
         QTest::keyClick(window.vscr_dur, Qt::Key_End);
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
@@ -167,26 +163,25 @@ private Q_SLOTS:
         QTest::mouseClick(window.chkOn[2], Qt::LeftButton); // an edit the alarm discards
         window.timer_alarm_Timer();
         QVERIFY(m_seen.posted.isEmpty());
-
         m_clock->advanceSecond();
-        {
-            ModalAnswerer answerer([&](QWidget* modal) {
-                QCOMPARE(m_seen.posted, QStringList{QStringLiteral("07:30")});
-                // A check inside the notification's wait returns at once, leaving it open.
-                QTimer release; // should the check wait instead, the test lets it go and fails
-                release.callOnTimeout([] { pressOkay(QApplication::activeModalWidget()); });
-                release.start(300);
-                window.timer_alarm_Timer();
-                release.stop();
-                QVERIFY(Form<frm_alarm_notif>::isLoaded());
-                QTRY_VERIFY_WITH_TIMEOUT(!window.timer_beep->isActive(), 3000);
-                QCOMPARE(m_seen.beeps, 4);
-                m_clock->advanceSeconds(10);
-                pressOkay(modal);
-            });
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (m_seen.posted.size() > 1) // the late alarm below
+                return pressOkay(modal);
+            QCOMPARE(m_seen.posted, QStringList{QStringLiteral("07:30")});
+            // A check inside the notification's wait returns at once, leaving it open.
+            QTimer release; // should the check wait instead, the test lets it go and fails
+            release.callOnTimeout([] { pressOkay(QApplication::activeModalWidget()); });
+            release.start(300);
             window.timer_alarm_Timer();
-            QCOMPARE(answerer.seen, 1);
-        }
+            release.stop();
+            QVERIFY(Form<frm_alarm_notif>::isLoaded());
+            QTRY_VERIFY_WITH_TIMEOUT(!window.timer_beep->isActive(), 3000);
+            QCOMPARE(m_seen.beeps, 4);
+            m_clock->advanceSeconds(10);
+            pressOkay(modal);
+        });
+        window.timer_alarm_Timer();
+        QCOMPARE(answerer.seen, 1);
         QCOMPARE(m_seen.withdrawals, 1);
         QVERIFY(!window.chkOn[2]->isChecked());
         QCOMPARE(m_seen.status, QStringLiteral("Tuesday 07:30 (Next Alarm)"));
@@ -196,20 +191,18 @@ private Q_SLOTS:
         m_clock->advanceSeconds(20);
         window.timer_alarm_Timer();
         QCOMPARE(m_seen.posted.size(), 1);
-
         // A missed alarm waits for the open window, whose edits a reload would discard.
-        ModalAnswerer late(pressOkay);
         m_clock->set(at(8, 7, 34));
         window.timer_alarm_Timer();
-        QCOMPARE(late.seen, 0);
+        QCOMPARE(answerer.seen, 1);
         window.hide();
         window.timer_alarm_Timer();
-        QCOMPARE(late.seen, 1);
+        QCOMPARE(answerer.seen, 2);
         QCOMPARE(m_seen.status, QStringLiteral("Wednesday 07:30 (Next Alarm)"));
         // More than five minutes late, it is skipped.
         m_clock->set(at(9, 7, 35, 1));
         window.timer_alarm_Timer();
-        QCOMPARE(late.seen, 1);
+        QCOMPARE(answerer.seen, 2);
         QCOMPARE(m_seen.status, QStringLiteral("Thursday 07:30 (Next Alarm)"));
         QCOMPARE(stored("DateTime 0"), dateSerialText(toDateSerial(at(10, 7, 30))));
     }
