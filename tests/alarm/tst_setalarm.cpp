@@ -29,7 +29,6 @@ struct Recorder final : MainWindowLink, Beeper, AlarmNotice {
     void beep() override { ++beeps; }
     void post(const QString& timeText) override { posted.append(timeText); }
     void withdraw() override { ++withdrawals; }
-
     QString status;
     int beeps = 0, withdrawals = 0;
     QStringList posted;
@@ -41,6 +40,7 @@ QDateTime at(int day, int hour, int minute, int second = 0)
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second));
 }
 
+// Stores slot n switched on for 07:30.
 void storeSlot(int n, int frequency, int dayChoice, const QDateTime& next = {})
 {
     const QStringList values{"1", QString::number(frequency), QString::number(dayChoice), "07",
