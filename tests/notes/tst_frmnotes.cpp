@@ -1,11 +1,14 @@
+#include "app/frm_Main.h"
 #include "core/Form.h"
-#include "core/mod_alarm.h"
 #include "mock/MockClock.h"
+#include "notes/NoteStore.h"
 #include "notes/frmNotes.h"
 #include "support/ModalAnswer.h"
 #include "support/StoredNotes.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -13,199 +16,231 @@
 namespace
 {
 
-const QDate today(2026, 12, 7);
-const QString notes = QStringLiteral("Notes");
+QDate december(int day)
+{
+    return QDate(2026, 12, day);
+}
+
+QStringList textsOf(const NoteList& list)
+{
+    QStringList texts;
+    for (const DailyNote& note : list.notes)
+        texts.append(note.text);
+    return texts;
+}
+
+frmNotes& notes()
+{
+    return Form<frmNotes>::get();
+}
 
 } // namespace
 
-class TestFrmNotes : public QObject
+// The notes as stored, the notes window and the "N" on the clock, from Monday 7 December 2026.
+class TestNotes : public QObject
 {
     Q_OBJECT
 
-  private:
     std::unique_ptr<TempSettings> m_settings;
     std::unique_ptr<MockClock> m_clock;
 
-    frmNotes& window() { return Form<frmNotes>::get(); }
-    QComboBox* comDate() { return window().comDate; }
-    // The enabled buttons, by name.
-    QString buttons()
+    QString stored(const QString& key) const { return m_settings->onDisk("Notes", key); }
+    // The section on disk holds exactly the list's notes, in order, and nothing above them.
+    void verifyOnDisk(const NoteList& list)
     {
-        QStringList on;
-        for (QPushButton* button : {window().cmdAdd, window().cmdEdit, window().cmdDelete,
-                                    window().cmdClose})
-            if (button->isEnabled())
-                on << button->objectName();
-        return on.join(QLatin1Char(' '));
+        QStringList onDisk, expected;
+        for (int n = 1; n <= list.NumNotes() + 1; ++n)
+            onDisk << stored("Day" + QString::number(n)) + '=' + stored("Text" + QString::number(n));
+        for (const DailyNote& note : list.notes)
+            expected << QString::number(note.day) + '=' + note.text;
+        QCOMPARE(onDisk, expected << "=");
+        QCOMPARE(stored("NumNotes"), QString::number(list.NumNotes()));
     }
-    void choose(const QDate& day)
+    QLabel* indicator() { return Form<frm_Main>::get().lblNote; }
+    bool indicated() { return indicator()->isVisibleTo(&Form<frm_Main>::get()); }
+    // Starts the program's main window, answering a start-up message if one comes.
+    std::shared_ptr<SeenBox> start()
     {
-        comDate()->setCurrentIndex(window().ListDays().indexOf(toDateSerial(day)));
+        const auto box = answerNextBox(QMessageBox::Ok);
+        Form<frm_Main>::load();
+        QCoreApplication::processEvents(); // without a message, the answer finds nothing
+        return box;
     }
-    // The window in its reading state: list usable, text read-only, buttons as given.
-    void verifyBrowsing(const QString& expectedButtons)
+    void tick() { QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout"); }
+    int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
+    // The enabled ones of Add, Edit and Delete, with the text the chosen day shows.
+    QString choose(const QDate& day)
     {
-        QVERIFY(comDate()->isEnabled());
-        QVERIFY(window().txtNotes->isReadOnly());
-        QCOMPARE(window().cmdAdd->text(), QStringLiteral("Add Note"));
-        QCOMPARE(window().cmdEdit->text(), QStringLiteral("Edit Note"));
-        QCOMPARE(buttons(), expectedButtons);
+        notes().comDate->setCurrentIndex(entryOf(day));
+        QString state = notes().txtNotes->toPlainText();
+        for (QPushButton* button : {notes().cmdAdd, notes().cmdEdit, notes().cmdDelete})
+            state += ' ' + (button->isEnabled() ? button->text() : "-");
+        return state;
+    }
+    // Types the day's note with Add or Edit, whichever the day offers.
+    void write(const QDate& day, const QString& text)
+    {
+        choose(day);
+        QPushButton* mode = notes().cmdAdd->isEnabled() ? notes().cmdAdd : notes().cmdEdit;
+        QTest::mouseClick(mode, Qt::LeftButton);
+        notes().txtNotes->setPlainText(text);
+        QTest::mouseClick(mode, Qt::LeftButton);
     }
 
   private Q_SLOTS:
     void init()
     {
         m_settings = std::make_unique<TempSettings>();
-        m_clock = std::make_unique<MockClock>(2026, 12, 7, 9, 0, 0);
-        mod_alarm::TodayHasNotes = false;
+        m_clock = std::make_unique<MockClock>(2026, 12, 7, 8, 0, 0);
     }
     void cleanup()
     {
-        Form<frmNotes>::unload();
+        Form<frm_Main>::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_clock.reset();
         m_settings.reset();
     }
 
-    void buttonsFollowTheChosenEntry_data()
+    void insertKeepsDayOrder_data()
     {
-        QTest::addColumn<QDate>("day");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("expired note") << QDate(2026, 12, 1) << "past" << "cmdDelete cmdClose";
-        QTest::newRow("today's note") << today << "now" << "cmdEdit cmdDelete cmdClose";
-        QTest::newRow("future note") << QDate(2027, 3, 1) << "later" << "cmdEdit cmdDelete cmdClose";
-        QTest::newRow("day without a note") << QDate(2026, 12, 25) << "" << "cmdAdd cmdClose";
+        QTest::addColumn<int>("day"); // of December, with notes on the 10th, 20th and 30th
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("first") << 5 << QStringList{"new", "10", "20", "30"};
+        QTest::newRow("middle") << 25 << QStringList{"10", "20", "new", "30"};
+        QTest::newRow("last") << 31 << QStringList{"10", "20", "30", "new"};
     }
-    void buttonsFollowTheChosenEntry()
+    void insertKeepsDayOrder()
     {
-        QFETCH(QDate, day);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        storeNotes(*m_settings,
-                   {{QDate(2026, 12, 1), "past"}, {today, "now"}, {QDate(2027, 3, 1), "later"}});
-        // Start elsewhere, so that choosing the day is a change.
-        choose(QDate(2026, 12, 20));
-        choose(day);
-        QCOMPARE(window().txtNotes->toPlainText(), text);
-        QCOMPARE(buttons(), expected);
+        QFETCH(int, day);
+        QFETCH(QStringList, texts);
+        storeNotes(*m_settings, {{december(10), "10"}, {december(20), "20"}, {december(30), "30"}});
+        NoteList list = readNoteList(december(1));
+        QVERIFY(InsertNote(list, toDateSerial(december(day)), "new"));
+        QCOMPARE(textsOf(list), texts);
+        verifyOnDisk(list);
     }
 
-    void addStoresTheNoteAndMarksTheDay()
+    // Each note's text is its day, so the days read are checked along with the texts.
+    void malformedSectionReadsSoundly_data()
     {
-        const QDate day(2026, 12, 10);
-        choose(day);
-        const int position = comDate()->currentIndex();
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("count not a number") << QByteArray("NumNotes=many\nDay1=1\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("count negative") << QByteArray("NumNotes=-3\nDay1=1\nText1=1\n") << QStringList{};
+        QTest::newRow("day missing") << QByteArray("NumNotes=3\nDay1=1\nText1=1\nText2=2\nDay3=3\nText3=3\n") << QStringList{"1", "3"};
+        QTest::newRow("day not a number") << QByteArray("NumNotes=2\nDay1=soon\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("day beyond every calendar") << QByteArray("NumNotes=2\nDay1=1e300\nText1=1\nDay2=2\nText2=2\n") << QStringList{"2"};
+        QTest::newRow("out of order") << QByteArray("NumNotes=3\nDay1=3\nText1=3\nDay2=1\nText2=1\nDay3=2\nText3=2\n") << QStringList{"1", "2", "3"};
+        QTest::newRow("day twice, first kept") << QByteArray("NumNotes=3\nDay1=2\nText1=2\nDay2=1\nText2=1\nDay3=2\nText3=x\n") << QStringList{"1", "2"};
+        QTest::newRow("time of day dropped") << QByteArray("NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n") << QStringList{"1", "2"};
+        QTest::newRow("missing text is empty") << QByteArray("NumNotes=1\nDay1=1\n") << QStringList{""};
+    }
+    void malformedSectionReadsSoundly()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QStringList, texts);
+        m_settings->writeFile("[Notes]\n" + section);
+        NoteList list = readNoteList(QDate(2026, 12, 7));
+        QCOMPARE(textsOf(list), texts);
+        for (const DailyNote& note : list.notes)
+            QVERIFY(note.text.isEmpty() || note.text == QString::number(note.day));
+        if (list.NumNotes() == 0)
+            return;
+        // An edit lays the section out afresh, so nothing stale is left to be read back.
+        UpdateNoteText(list, 1, "edited");
+        verifyOnDisk(list);
+        QVERIFY(!m_settings->onDiskContains("Notes", "Day4"));
+    }
+
+    void aFullListRefusesAnInsert()
+    {
+        NoteList list;
+        list.notes.fill({1.0, QString()}, NoteList::MaxNotes);
+        QVERIFY(!InsertNote(list, 2, "one too many"));
+        QVERIFY(!m_settings->onDiskContains("Notes", "NumNotes"));
+        list.notes.removeLast();
+        QVERIFY(InsertNote(list, 2, "the last one"));
+        QCOMPARE(stored("NumNotes"), QString::number(NoteList::MaxNotes));
+    }
+
+    void aFailedWriteIsReportedOnce()
+    {
+        // A directory in the file's place makes every save fail, even for root.
+        QVERIFY(QDir().mkpath(m_settings->fileName()));
+        NoteList list;
+        ModalAnswerer answerer([](QWidget* box) { box->close(); });
+        InsertNote(list, 100, "first");
+        InsertNote(list, 200, "second");
+        UpdateNoteText(list, 1, "edited");
+        DeleteNote(list, 2);
+        QCOMPARE(answerer.seen, 4);
+        QCOMPARE(textsOf(list), QStringList{"edited"}); // kept for a later save
+    }
+
+    void addEditAndDeleteReachTheStoreAndTheIndicator()
+    {
+        QVERIFY(!start()->seen);
         Form<frmNotes>::showModeless();
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-
-        // "Done" with nothing typed stores nothing.
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        verifyBrowsing("cmdAdd cmdClose");
-        QVERIFY(!m_settings->onDiskContains(notes, "NumNotes"));
-
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        QCOMPARE(window().cmdAdd->text(), QStringLiteral("Done"));
-        QCOMPARE(buttons(), QStringLiteral("cmdAdd"));
-        QVERIFY(!comDate()->isEnabled());
-        QVERIFY(!window().txtNotes->isReadOnly());
-        QCOMPARE(QApplication::focusWidget(), window().txtNotes);
-        QTest::keyClicks(window().txtNotes, "Dentist at 10");
-
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        verifyBrowsing("cmdEdit cmdDelete cmdClose");
-        QCOMPARE(comDate()->currentIndex(), position);
-        QCOMPARE(comDate()->currentText(), QStringLiteral("(*) Thursday, December 10, 2026"));
-        QCOMPARE(window().txtNotes->toPlainText(), QStringLiteral("Dentist at 10"));
-        QCOMPARE(m_settings->onDisk(notes, "NumNotes"), QStringLiteral("1"));
-        QCOMPARE(m_settings->onDisk(notes, "Day1"), QString::number(toDateSerial(day)));
-        QCOMPARE(m_settings->onDisk(notes, "Text1"), QStringLiteral("Dentist at 10"));
+        QVERIFY(QTest::qWaitForWindowActive(&notes()));
+        QCOMPARE(choose(december(7)), QStringLiteral(" Add Note - -"));
+        QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
+        // While a note is typed only "Done" is on offer, and the day cannot change.
+        QCOMPARE(choose(december(7)), QStringLiteral(" Done - -"));
+        QVERIFY(!notes().comDate->isEnabled());
+        QTest::keyClicks(notes().txtNotes, "Buy bread");
+        QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
+        QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Monday, December 7, 2026"));
+        QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(december(7))) + "Buy bread");
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("Buy bread"));
+        // "Done" with nothing typed stores nothing; notes of other days leave the "N" alone.
+        write(december(24), "");
+        QCOMPARE(stored("NumNotes"), QStringLiteral("1"));
+        write(december(24), "Wrap presents");
+        QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Thursday, December 24, 2026"));
+        QCOMPARE(stored("Text2"), QStringLiteral("Wrap presents"));
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("Buy bread"));
+        write(december(7), ""); // a note edited to nothing is still a note
+        QVERIFY(indicated());
+        QVERIFY(m_settings->onDiskContains("Notes", "Text1"));
+        answerNextBox(QMessageBox::No); // deleting asks first
+        QTest::mouseClick(notes().cmdDelete, Qt::LeftButton);
+        QCOMPARE(stored("NumNotes"), QStringLiteral("2"));
+        answerNextBox(QMessageBox::Yes);
+        QTest::mouseClick(notes().cmdDelete, Qt::LeftButton);
+        QCOMPARE(stored("Text1"), QStringLiteral("Wrap presents"));
+        QVERIFY(!m_settings->onDiskContains("Notes", "Day2"));
+        QVERIFY(!indicated());
     }
 
-    void aFullListRefusesAdd()
+    void aNewDayRebuildsTheNotesOnceNothingIsBeingTyped()
     {
-        QByteArray file = "[Notes]\nNumNotes=32767\n";
-        const int first = int(toDateSerial(today)) - 40000;
-        for (int n = 1; n <= 32767; ++n)
-            file += "Day" + QByteArray::number(n) + "=" + QByteArray::number(first + n) + "\n";
-        m_settings->writeFile(file);
-
-        const auto box = answerNextBox(QMessageBox::Ok);
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        QVERIFY(box->seen);
-        QVERIFY(box->text.contains("32767"));
-        QCOMPARE(window().cmdAdd->text(), QStringLiteral("Add Note"));
-        QVERIFY(window().txtNotes->isReadOnly());
-        QCOMPARE(m_settings->onDisk(notes, "NumNotes"), QStringLiteral("32767"));
-    }
-
-    void editToEmptyKeepsTheMark()
-    {
-        storeNotes(*m_settings, {{today, "today"}, {QDate(2026, 12, 9), "Wednesday's"}});
-        choose(QDate(2026, 12, 9));
-        const int position = comDate()->currentIndex();
-
-        QTest::mouseClick(window().cmdEdit, Qt::LeftButton);
-        QCOMPARE(window().cmdEdit->text(), QStringLiteral("Done"));
-        QCOMPARE(buttons(), QStringLiteral("cmdEdit"));
-        QVERIFY(!comDate()->isEnabled());
-        QVERIFY(!window().txtNotes->isReadOnly());
-        window().txtNotes->clear();
-
-        QTest::mouseClick(window().cmdEdit, Qt::LeftButton);
-        verifyBrowsing("cmdEdit cmdDelete cmdClose");
-        QCOMPARE(comDate()->currentIndex(), position);
-        QCOMPARE(comDate()->currentText(), QStringLiteral("(*) Wednesday, December 9, 2026"));
-        QVERIFY(m_settings->onDiskContains(notes, "Text2"));
-        QCOMPARE(m_settings->onDisk(notes, "Text2"), QString());
-        QCOMPARE(m_settings->onDisk(notes, "Text1"), QStringLiteral("today"));
-    }
-
-    void deleteAsksFirst_data()
-    {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::newRow("yes") << QMessageBox::Yes;
-        QTest::newRow("no") << QMessageBox::No;
-    }
-    void deleteAsksFirst()
-    {
-        QFETCH(QMessageBox::StandardButton, answer);
-        storeNotes(*m_settings, {{QDate(2026, 12, 1), "past"}, {QDate(2026, 12, 20), "party"}});
-        choose(QDate(2026, 12, 1));
-
-        const auto box = answerNextBox(answer);
-        QTest::mouseClick(window().cmdDelete, Qt::LeftButton);
-        QVERIFY(box->seen);
-        QCOMPARE(box->title, QStringLiteral("Delete Notes"));
-        QCOMPARE(box->text, QStringLiteral("Are you sure you want to delete this entry?"));
-        QCOMPARE(box->icon, QMessageBox::Question);
-        QCOMPARE(box->buttons, QMessageBox::Yes | QMessageBox::No);
-
-        const bool deleted = answer == QMessageBox::Yes;
-        QCOMPARE(m_settings->onDisk(notes, "NumNotes"), deleted ? "1" : "2");
-        QCOMPARE(comDate()->count(), deleted ? 366 : 367);
-        QCOMPARE(window().txtNotes->toPlainText(), deleted ? "" : "past");
-    }
-
-    void closeUnloadsAndTheNextUseRebuilds()
-    {
-        choose(QDate(2026, 12, 10));
-        QTest::mouseClick(window().cmdAdd, Qt::LeftButton);
-        QTest::keyClicks(window().txtNotes, "never stored");
-        QTest::mouseClick(window().cmdClose, Qt::LeftButton);
-        QVERIFY(!window().cmdClose->isEnabled());
-
-        window().close();
-        QVERIFY(!Form<frmNotes>::isLoaded());
-        QCOMPARE(window().cmdAdd->text(), QStringLiteral("Add Note"));
-        QCOMPARE(comDate()->currentIndex(), 0);
-        QVERIFY(!m_settings->onDiskContains(notes, "NumNotes"));
-
-        QTest::mouseClick(window().cmdClose, Qt::LeftButton);
-        QVERIFY(!Form<frmNotes>::isLoaded());
+        storeNotes(*m_settings,
+                   {{december(7), "today's"}, {december(8), "tomorrow's"}, {december(20), "draft"}});
+        QCOMPARE(start()->text, QStringLiteral("There are notes entered for today (Monday 7 December)."));
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("today's"));
+        choose(december(20));
+        QTest::mouseClick(notes().cmdEdit, Qt::LeftButton);
+        notes().txtNotes->setPlainText("half typed");
+        m_clock->set(2026, 12, 8, 0, 0, 1);
+        tick();
+        QCOMPARE(entryOf(december(7)), 0);
+        QCOMPARE(notes().txtNotes->toPlainText(), QStringLiteral("half typed"));
+        // Ending the edit stores it on its own day and lists the new day's dates: the expired
+        // notes first, then today and the next 365 days.
+        QTest::mouseClick(notes().cmdEdit, Qt::LeftButton);
+        QCOMPARE(stored("Text3"), QStringLiteral("half typed"));
+        QCOMPARE(notes().comDate->currentIndex(), entryOf(december(20)));
+        QCOMPARE(notes().comDate->count(), 1 + 366);
+        QCOMPARE(notes().comDate->itemText(0), QStringLiteral("(exp) Monday, December 7, 2026"));
+        QCOMPARE(notes().comDate->itemText(366), QStringLiteral("Wednesday, December 8, 2027"));
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's"));
+        QCOMPARE(choose(december(7)), QStringLiteral("today's - - Delete Note")); // expired
+        QCOMPARE(choose(december(8)), QStringLiteral("tomorrow's - Edit Note Delete Note"));
+        m_clock->set(2026, 12, 9, 0, 0, 0);
+        tick();
+        QVERIFY(!indicated());
     }
 };
 
-QTEST_MAIN(TestFrmNotes)
+QTEST_MAIN(TestNotes)
 #include "tst_frmnotes.moc"

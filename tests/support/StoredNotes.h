@@ -3,9 +3,6 @@
 #include "core/DateSerial.h"
 #include "support/TempSettings.h"
 
-#include <QDate>
-#include <utility>
-
 using StoredNote = std::pair<QDate, QByteArray>;
 
 // Writes section "Notes" as the program lays it out: the notes numbered in the given order.
@@ -13,9 +10,8 @@ inline void storeNotes(TempSettings& settings, const QList<StoredNote>& notes)
 {
     QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(notes.size()) + "\n";
     for (int n = 1; n <= notes.size(); ++n) {
-        const QByteArray number = QByteArray::number(n);
-        file += "Day" + number + "=" + QByteArray::number(toDateSerial(notes[n - 1].first)) + "\n";
-        file += "Text" + number + "=" + notes[n - 1].second + "\n";
+        file += "Day" + QByteArray::number(n) + "=" + QByteArray::number(toDateSerial(notes[n - 1].first))
+                + "\nText" + QByteArray::number(n) + "=" + notes[n - 1].second + "\n";
     }
     settings.writeFile(file);
 }
