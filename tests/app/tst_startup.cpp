@@ -59,4 +59,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestStartUp)
-#include "tst_singleinstance.moc"
+#include "tst_startup.moc"
