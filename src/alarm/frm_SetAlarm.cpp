@@ -350,11 +350,12 @@ void frm_SetAlarm::timer_alarm_Timer()
 {
     // Each check aims just after the next whole second: an alarm's minute is seen in its
     // first instant, and the check wakes the program together with the clock's tick.
+    const QDateTime now = Clock::now();
     if (timer_alarm->isActive())
-        timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
+        timer_alarm->start(TickSchedule::msecsToNextTick(now.time(), checkPeriod));
     if (m_firing)
         return;
-    const AlarmCheck check = checkAlarm(soonestAlarm, Clock::now());
+    const AlarmCheck check = checkAlarm(soonestAlarm, now);
     if (check == AlarmCheck::Wait)
         return;
     // A missed alarm waits for the open settings window: the reload that follows every
