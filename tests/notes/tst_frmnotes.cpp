@@ -4,7 +4,7 @@
 #include "notes/NoteStore.h"
 #include "notes/frmNotes.h"
 #include "support/ModalAnswer.h"
-#include "support/StoredNotes.h"
+#include "support/TempSettings.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +15,19 @@
 
 namespace
 {
+
+using StoredNote = std::pair<QDate, QByteArray>;
+
+// Writes section "Notes" as the program lays it out: the notes numbered in the given order.
+void storeNotes(TempSettings& settings, const QList<StoredNote>& notes)
+{
+    QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(notes.size()) + "\n";
+    for (int n = 1; n <= notes.size(); ++n) {
+        file += "Day" + QByteArray::number(n) + "=" + QByteArray::number(toDateSerial(notes[n - 1].first))
+                + "\nText" + QByteArray::number(n) + "=" + notes[n - 1].second + "\n";
+    }
+    settings.writeFile(file);
+}
 
 QDate december(int day)
 {
