@@ -1,41 +1,51 @@
-// Times "Save Settings" in the alarm window as far as the disk: SaveAlarmSlots writes all
-// fifteen slots and the duration and flushes the file, with every slot switched on.
+// Times "Save Settings" as far as the disk: SaveAlarmSlots writes all fifteen slots and the
+// duration and flushes the file, with every slot switched on.
 
 #include "Median.h"
-#include "alarm/frm_SetAlarm.h"
-#include "core/Form.h"
+#include "alarm/AlarmClock.h"
+#include "alarm/AlarmNotice.h"
+#include "alarm/Beeper.h"
 #include "settings/SettingsStore.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
+namespace {
+
+struct Silence final : Beeper, AlarmNotice {
+    void beep() override {}
+    void post(const QString&) override {}
+    void withdraw() override {}
+    void inform(const QString&, const QString&) override {}
+};
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     SettingsStore::reopen();
 
-    frm_SetAlarm& window = Form<frm_SetAlarm>::get();
-    for (int n = 0; n < SlotCount; ++n) {
-        window.chkOn[n]->setChecked(true);
-        window.txtHr[n]->setText(QStringLiteral("%1").arg(n + 5, 2, 10, QLatin1Char('0')));
-        window.txtMin[n]->setText(QStringLiteral("30"));
-    }
-    window.SaveAlarmSlots();
+    Silence silence;
+    AlarmClock alarms(silence, silence);
+    SlotTable slots;
+    for (int n = 0; n < SlotCount; ++n)
+        slots[n] = {true, 1, 8, QStringLiteral("%1").arg(n + 5, 2, 10, QLatin1Char('0')),
+                    QStringLiteral("30"), 0};
+    alarms.saveSettings(slots, 5);
 
     int run = 0;
-    const double save = medianMs([&window] { window.SaveAlarmSlots(); },
-                                 [&window, &run] {
+    const double save = medianMs([&alarms] { alarms.SaveAlarmSlots(); },
+                                 [&alarms, &slots, &run] {
                                      // An edit before each save, as the user makes one.
-                                     window.txtMin[0]->setText(++run % 2 ? "31" : "30");
+                                     slots[0].minuteText = ++run % 2 ? "31" : "30";
+                                     alarms.saveSettings(slots, 5);
                                  });
     std::printf("Alarm settings, median of %d runs.\n", BenchRuns);
     std::printf("SaveAlarmSlots, 15 slots on, flush included: %6.2f ms\n", save);
-    Form<frm_SetAlarm>::unload();
     return 0;
 }

@@ -5,8 +5,7 @@
 #include "Median.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
-#include "core/Form.h"
-#include "notes/NoteStore.h"
+#include "notes/DailyNotes.h"
 #include "notes/frmNotes.h"
 #include "settings/SettingsStore.h"
 
@@ -44,76 +43,51 @@ void storeNotes(QTemporaryDir& dir, int count)
                 timer.nsecsElapsed() / 1e6);
 }
 
-void rebuild(frmNotes& window)
-{
-    window.ReadNotes();
-    window.PopulateComDate();
-    window.PopulateTxtNotes();
-}
-
 void measureLoad(int count)
 {
     QTemporaryDir dir;
     storeNotes(dir, count);
-    // The program's first load also parses the stored section; later loads find it parsed.
+    // The program's first read also parses the stored section; later reads find it parsed.
+    DailyNotes notes;
     QElapsedTimer first;
     first.start();
-    Form<frmNotes>::load();
-    const double firstLoad = first.nsecsElapsed() / 1e6;
-    const double load =
-        medianMs([] { Form<frmNotes>::load(); },
-                 [] {
-                     Form<frmNotes>::unload();
-                     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                 });
-    frmNotes& window = Form<frmNotes>::get();
-    const double again = medianMs([&window] { rebuild(window); });
-    std::printf("%6d notes: first load %7.2f ms   later loads %7.2f ms   rebuilding the list "
+    notes.ReadNotes();
+    const double firstRead = first.nsecsElapsed() / 1e6;
+    const double read = medianMs([&notes] { notes.ReadNotes(); });
+    // Opening the window builds the list of dates from the notes as read.
+    const double open = medianMs([&notes] {
+        frmNotes window(notes);
+        window.Form_Load();
+    });
+    frmNotes window(notes);
+    window.Form_Load();
+    std::printf("%6d notes: first read %7.2f ms   later reads %7.2f ms   opening the window "
                 "%7.2f ms   (%d entries)\n",
-                count, firstLoad, load, again, window.comDate->count());
-    Form<frmNotes>::unload();
+                count, firstRead, read, open, window.comDate->count());
 }
 
 void measureWrites(int count)
 {
     QTemporaryDir dir;
     storeNotes(dir, count);
-    frmNotes& window = Form<frmNotes>::get();
-    rebuild(window);
-    NoteList list = readNoteList(Clock::today());
+    DailyNotes notes;
+    notes.ReadNotes();
+    frmNotes window(notes);
+    window.Form_Load();
     const DateSerial newDay = toDateSerial(Clock::today()) - count - 10;
 
-    // What each button does after the user's "Done" or "Yes": write, flush, reload, rebuild.
-    const double insert = medianMs(
-        [&] {
-            InsertNote(list, newDay, "inserted");
-            window.ReadNotes();
-            window.PopulateComDate();
-        },
-        [&] {
-            // Back to the stored notes alone before each run.
-            list = readNoteList(Clock::today());
-            if (list.note(1).day == newDay)
-                DeleteNote(list, 1);
-        });
-    const double edit = medianMs([&] {
-        UpdateNoteText(list, count / 2, "edited");
-        window.ReadNotes();
-        window.PopulateComDate();
-    });
-    const double remove = medianMs(
-        [&] {
-            DeleteNote(list, 1);
-            window.ReadNotes();
-            window.PopulateComDate();
-        },
-        [&] {
-            list = readNoteList(Clock::today());
-            InsertNote(list, newDay, "to delete");
-        });
+    // What each button does after the user's "Done" or "Yes": write, flush, read, rebuild.
+    const double insert = medianMs([&] { notes.InsertNote(newDay, "inserted"); },
+                                   [&] {
+                                       // Back to the stored notes alone before each run.
+                                       if (notes.list().note(1).day == newDay)
+                                           notes.DeleteNote(1);
+                                   });
+    const double edit = medianMs([&] { notes.UpdateNoteText(count / 2, "edited"); });
+    const double remove = medianMs([&] { notes.DeleteNote(1); },
+                                   [&] { notes.InsertNote(newDay, "to delete"); });
     std::printf("%6d notes: insert %6.2f ms   edit %6.2f ms   delete %6.2f ms\n", count, insert,
                 edit, remove);
-    Form<frmNotes>::unload();
 }
 
 } // namespace

@@ -7,9 +7,10 @@
 //
 // The seconds watched come from VINTREL_BENCH_TICK_SECONDS (default 100).
 
+#include "alarm/Beeper.h"
+#include "alarm/DesktopNotification.h"
 #include "app/QtPlatform.h"
 #include "app/frm_Main.h"
-#include "core/Form.h"
 #include "core/TimeText.h"
 #include "settings/SettingsStore.h"
 
@@ -87,9 +88,12 @@ int main(int argc, char* argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     SettingsStore::reopen();
 
-    frm_Main& window = Form<frm_Main>::get();
+    ToneOnDemand beeper;
+    DesktopNotification notice;
+    frm_Main window(beeper, notice);
+    window.Form_Load();
     PaintWatch watch(window.lblTime);
-    Form<frm_Main>::showModeless();
+    window.show();
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
     app.exec();
 
@@ -132,6 +136,5 @@ int main(int argc, char* argv[])
                 "shown again after a later one: %d; unrecognised texts: %d\n",
                 lateAfterMs, late, early, skipped, repeated, unknown);
     std::printf("  the first text, at start-up, came %.1f ms into its second\n", *firstLag);
-    Form<frm_Main>::unload();
     return 0;
 }

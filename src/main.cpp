@@ -1,9 +1,10 @@
+#include "alarm/Beeper.h"
+#include "alarm/DesktopNotification.h"
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
-#include "core/Form.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -22,11 +23,13 @@ int main(int argc, char* argv[])
                             QStringLiteral("vintrel-clock"));
     if (!instance.claim())
         return 0;
-    QObject::connect(&instance, &SingleInstance::raiseRequested,
-                     [] { Form<frm_Main>::get().bringToFront(); });
 
-    Form<frm_Main>::load();
-    Form<frm_Main>::showModeless();
-    reportDamagedSettings(AppTitle, &Form<frm_Main>::get());
+    ToneOnDemand beeper;
+    DesktopNotification notice;
+    frm_Main clock(beeper, notice);
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &clock, &frm_Main::bringToFront);
+    clock.Form_Load();
+    clock.show();
+    reportDamagedSettings(AppTitle, &clock);
     return app.exec();
 }

@@ -3,7 +3,6 @@
 #include "about/ChangeHistory.h"
 #include "core/AppInfo.h"
 #include "core/Fonts.h"
-#include "core/Form.h"
 #include "core/Twips.h"
 
 #include <QApplication>
@@ -74,7 +73,7 @@ frmAbout::frmAbout()
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(6120, 5040, 1260, 345));
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void frmAbout::Form_Load()
@@ -82,11 +81,6 @@ void frmAbout::Form_Load()
     setWindowTitle(QStringLiteral("About ") + AppTitle);
     lblVersion->setText(versionText());
     txtUpdates->setPlainText(changeHistory());
-}
-
-void frmAbout::cmdOK_Click()
-{
-    Form<frmAbout>::unload();
 }
 
 void frmAbout::showEvent(QShowEvent* event)
@@ -97,8 +91,3 @@ void frmAbout::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void frmAbout::reject()
-{
-    // Esc, like OK, unloads the window rather than only hiding it.
-    cmdOK_Click();
-}

@@ -7,8 +7,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The program's name, version, web address and change history. Every opening creates it
-// anew; OK, Enter, Esc and the close button all unload it.
+// The program's name, version, web address and change history. Every opening makes it
+// anew; OK, Enter, Esc and the close button all close it.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -17,9 +17,6 @@ public:
     frmAbout();
 
     void Form_Load();
-    void Form_Unload() {}
-
-    void cmdOK_Click();
 
     QLabel* picIcon;
     QLabel* lblTitle;
@@ -31,5 +28,4 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;
 };

@@ -1,5 +1,6 @@
 #include "alarm/AlarmStore.h"
 
+#include "alarm/Scheduler.h"
 #include "alarm/WholeSecond.h"
 #include "core/AppInfo.h"
 #include "settings/SettingsStore.h"
@@ -31,7 +32,7 @@ DateSerial storedSerial(const QString& key)
 {
     const auto serial = parseDateSerial(GetSetting(AppTitle, AlarmSection, key));
     // Unreadable text reads like a missing key, so a one-off slot with it switches off.
-    if (!serial || !dateTimeFromSerial(*serial).isValid())
+    if (!serial || !wallClockOf(*serial).first.isValid())
         return 0;
     return *serial;
 }
@@ -87,5 +88,6 @@ bool oneOffExpired(const AlarmSlot& slot, const QDateTime& now)
 {
     if (slot.frequency != Frequency::OnceOnly)
         return false;
-    return wholeSecond(now) > dateTimeFromSerial(slot.nextAlarm);
+    // A moment no calendar holds counts as long past.
+    return wholeSecond(now) > dueMoment(slot.nextAlarm);
 }

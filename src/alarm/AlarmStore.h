@@ -30,5 +30,5 @@ StoredAlarms readStoredAlarms();
 // Writes all 91 values, "dur" first, whether or not they changed; the caller commits.
 void writeStoredAlarms(const QString& durationText, const SlotTable& slots);
 
-// A once-only slot whose moment lies before `now` (compared at whole seconds) has rung.
+// A once-only slot whose due moment lies before `now` (at whole seconds) has rung.
 bool oneOffExpired(const AlarmSlot& slot, const QDateTime& now);

@@ -5,39 +5,32 @@
 
 namespace {
 
-Beeper* installed = nullptr;
-
 class SystemBeeper final : public Beeper
 {
 public:
     void beep() override { QApplication::beep(); }
 };
 
-// The tone is played by a module loaded at the first beep: the audio libraries it needs
-// would otherwise be loaded, and take their memory, at every start of the clock.
-Beeper* loadToneBeeper()
+std::unique_ptr<Beeper> loadTone()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const QString& dir : {programDir, programDir + QStringLiteral("/" VINTREL_TONE_DIR)}) {
         QLibrary module(dir + QStringLiteral("/vintrel-tone"));
         using Create = Beeper* (*)();
         if (const auto create = reinterpret_cast<Create>(module.resolve("vintrelCreateToneBeeper")))
-            return create();
+            return std::unique_ptr<Beeper>(create());
     }
-    return new SystemBeeper;
+    return std::make_unique<SystemBeeper>();
 }
 
 } // namespace
 
-Beeper& Beeper::instance()
-{
-    if (installed)
-        return *installed;
-    static Beeper* const tone = loadToneBeeper();
-    return *tone;
-}
+ToneOnDemand::ToneOnDemand() = default;
+ToneOnDemand::~ToneOnDemand() = default;
 
-void Beeper::setInstance(Beeper* beeper)
+void ToneOnDemand::beep()
 {
-    installed = beeper;
+    if (!m_tone)
+        m_tone = loadTone();
+    m_tone->beep();
 }

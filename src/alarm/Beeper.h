@@ -1,15 +1,25 @@
 #pragma once
 
-// The alarm's audible signal. The program plays a short tone of its own; tests install a
-// beeper that counts.
+#include <memory>
+
+// The alarm's audible signal. Tests give the alarm clock a beeper that counts.
 class Beeper
 {
 public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
+};
 
-    // The installed beeper, or the tone beeper made on first use.
-    static Beeper& instance();
-    // Replaces the tone beeper until called again with nullptr.
-    static void setInstance(Beeper* beeper);
+// The program's own short tone, from a module loaded at the first beep: the audio libraries
+// it needs would otherwise be loaded, and take their memory, at every start of the clock.
+// Without the module, the system bell.
+class ToneOnDemand final : public Beeper
+{
+public:
+    ToneOnDemand();
+    ~ToneOnDemand() override;
+    void beep() override;
+
+private:
+    std::unique_ptr<Beeper> m_tone;
 };

@@ -12,8 +12,9 @@ namespace {
 
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
+constexpr uchar normalUrgency = 1;
 constexpr uchar criticalUrgency = 2;
-constexpr int replyTimeoutMs = 5000;
+constexpr int replyTimeoutMs = 2000;
 
 QDBusMessage call(const QString& method)
 {
@@ -22,22 +23,34 @@ QDBusMessage call(const QString& method)
 
 } // namespace
 
-void DesktopNotification::post(const QString& timeText)
+DesktopNotification::~DesktopNotification()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    m_withdrawn = false;
+    for (QDBusPendingCall& pending : m_pending)
+        pending.waitForFinished();
+}
+
+QDBusPendingCall DesktopNotification::notify(const QString& summary, const QString& body,
+                                             uchar urgency)
+{
     QDBusMessage notify = call(QStringLiteral("Notify"));
     const QVariantMap hints{
-        {QStringLiteral("urgency"), QVariant::fromValue(criticalUrgency)},
+        {QStringLiteral("urgency"), QVariant::fromValue(urgency)},
         {QStringLiteral("desktop-entry"), QStringLiteral("vintrel-clock")},
     };
-    notify << AppTitle << uint(0) << QStringLiteral("vintrel-clock")
-           << QStringLiteral("Alarm %1").arg(timeText)
-           << QStringLiteral("The time is now %1").arg(timeText) << QStringList() << hints
-           << int(0);
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify, replyTimeoutMs), this);
+    notify << AppTitle << uint(0) << QStringLiteral("vintrel-clock") << summary << body
+           << QStringList() << hints << int(0);
+    return QDBusConnection::sessionBus().asyncCall(notify, replyTimeoutMs);
+}
+
+void DesktopNotification::post(const QString& timeText)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        return;
+    m_withdrawn = false;
+    auto* watcher = new QDBusPendingCallWatcher(
+        notify(QStringLiteral("Alarm %1").arg(timeText),
+               QStringLiteral("The time is now %1").arg(timeText), criticalUrgency),
+        this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
@@ -57,6 +70,14 @@ void DesktopNotification::withdraw()
     if (m_id != 0)
         close(m_id);
     m_id = 0;
+}
+
+void DesktopNotification::inform(const QString& summary, const QString& body)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        return;
+    m_pending.removeIf([](const QDBusPendingCall& pending) { return pending.isFinished(); });
+    m_pending.append(notify(summary, body, normalUrgency));
 }
 
 void DesktopNotification::close(uint id)

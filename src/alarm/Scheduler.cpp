@@ -27,9 +27,21 @@ Weekdays weekdaysOf(int dayChoice)
     }
 }
 
-QDateTime minuteStart(const QDateTime& moment)
+// The longest a local clock has ever skipped: a whole day, when a zone crossed the date line.
+constexpr int longestGapMinutes = 25 * 60;
+// How far back autumn's clocks go: half an hour in a few zones, an hour in the rest.
+constexpr int repeatedSpansMinutes[]{30, 60};
+
+// The first of two moments the local clock reads the same in the hour it repeats; the local
+// time functions may give either.
+QDateTime firstOccurrence(const QDateTime& local)
 {
-    return QDateTime(moment.date(), QTime(moment.time().hour(), moment.time().minute()));
+    for (int minutes : repeatedSpansMinutes) {
+        const QDateTime earlier = local.addSecs(-60 * minutes);
+        if (earlier.date() == local.date() && earlier.time() == local.time())
+            return earlier;
+    }
+    return local;
 }
 
 } // namespace
@@ -51,7 +63,7 @@ DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
     for (int ahead = todayEligible ? 0 : 1;; ++ahead) {
         const QDate day = today.addDays(ahead);
         if (days.test(day.dayOfWeek() - 1))
-            return toDateSerial(QDateTime(day, alarmTime));
+            return toDateSerial(day, alarmTime);
     }
 }
 
@@ -70,23 +82,43 @@ DateSerial soonestOf(const SlotTable& slots)
     return soonest;
 }
 
+QString alarmDayAndTime(DateSerial alarm, const QLocale& locale)
+{
+    const auto [date, time] = wallClockOf(alarm);
+    return locale.dayName(date.dayOfWeek()) + QLatin1Char(' ') + shortTimeText(time);
+}
+
 QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale)
 {
     if (soonest == NoAlarmSentinel)
         return QStringLiteral("Alarm is OFF");
-    const QDateTime alarm = dateTimeFromSerial(soonest);
-    return locale.dayName(alarm.date().dayOfWeek()) + QLatin1Char(' ')
-           + shortTimeText(alarm.time()) + QStringLiteral(" (Next Alarm)");
+    return alarmDayAndTime(soonest, locale) + QStringLiteral(" (Next Alarm)");
+}
+
+QDateTime dueMoment(DateSerial alarm)
+{
+    const auto [date, time] = wallClockOf(alarm);
+    if (!date.isValid())
+        return {};
+    // Counted on a clock without summer time, so that each step is one minute of the wall.
+    const QDateTime wall(date, QTime(time.hour(), time.minute()), Qt::UTC);
+    for (int minutes = 0; minutes <= longestGapMinutes; ++minutes) {
+        const QDateTime step = wall.addSecs(60 * minutes);
+        const QDateTime local(step.date(), step.time());
+        if (local.isValid())
+            return firstOccurrence(local);
+    }
+    return {};
 }
 
 AlarmCheck checkAlarm(DateSerial soonest, const QDateTime& now)
 {
     if (soonest == NoAlarmSentinel)
         return AlarmCheck::Wait;
-    const QDateTime alarm = dateTimeFromSerial(soonest);
-    if (!alarm.isValid())
+    const QDateTime due = dueMoment(soonest);
+    if (!due.isValid())
         return AlarmCheck::Wait;
-    const qint64 late = minuteStart(alarm).secsTo(wholeSecond(now));
+    const qint64 late = due.secsTo(wholeSecond(now));
     if (late < 0)
         return AlarmCheck::Wait;
     if (late < 60)

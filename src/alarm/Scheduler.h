@@ -18,9 +18,16 @@ DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
 // The smallest non-zero nextAlarm, the lower slot winning a tie; NoAlarmSentinel if none.
 DateSerial soonestOf(const SlotTable& slots);
 
-// The main window's status line for the soonest alarm: "Tuesday 07:05 (Next Alarm)" with
-// the weekday in the user's language, or "Alarm is OFF".
+// "Tuesday 07:05": the alarm's weekday in the user's language and its time on the 24-hour clock.
+QString alarmDayAndTime(DateSerial alarm, const QLocale& locale = QLocale());
+
+// The main window's status line for the soonest alarm: "Tuesday 07:05 (Next Alarm)", or
+// "Alarm is OFF".
 QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale = QLocale());
+
+// The real moment an alarm is due: the start of its minute on the local clock or, where the
+// clock skips that minute (the night summer time begins), the first minute after the gap.
+QDateTime dueMoment(DateSerial alarm);
 
 // What the once-a-second check does with the watched alarm.
 enum class AlarmCheck {
@@ -30,7 +37,8 @@ enum class AlarmCheck {
     Skip,     // its minute passed unobserved longer ago: reschedule without ringing
 };
 
-// An alarm this late still rings, so a short sleep or a busy machine costs no alarm.
+// An alarm this late still rings, so a short sleep or a busy machine costs no alarm. Lateness
+// is real time elapsed since dueMoment(), not a difference of wall-clock readings.
 constexpr int MissedAlarmGraceSeconds = 5 * 60;
 
 AlarmCheck checkAlarm(DateSerial soonest, const QDateTime& now);

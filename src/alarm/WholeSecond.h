@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 
-// Alarms are compared at whole seconds: the clock's milliseconds play no part.
+// Alarms are compared at whole seconds: the clock's milliseconds play no part. The moment
+// stays the same real instant, also in the hour the clocks repeat in autumn.
 inline QDateTime wholeSecond(const QDateTime& moment)
 {
-    return QDateTime(moment.date(),
-                     QTime(0, 0).addSecs(moment.time().msecsSinceStartOfDay() / 1000));
+    return moment.addMSecs(-moment.time().msec());
 }

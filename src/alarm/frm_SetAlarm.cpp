@@ -1,33 +1,22 @@
 #include "alarm/frm_SetAlarm.h"
 
-#include "alarm/AlarmStore.h"
-#include "alarm/BeepCount.h"
-#include "alarm/Beeper.h"
-#include "alarm/Scheduler.h"
+#include "alarm/AlarmClock.h"
 #include "alarm/TimeField.h"
-#include "alarm/frm_alarm_notif.h"
-#include "core/AppInfo.h"
-#include "core/Clock.h"
 #include "core/Fonts.h"
-#include "core/Form.h"
-#include "core/TickSchedule.h"
-#include "core/MainWindowLink.h"
 #include "core/Twips.h"
-#include "core/mod_alarm.h"
-#include "settings/SettingsStore.h"
 #include "settings/WindowPosition.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <utility>
 
 namespace {
@@ -37,7 +26,6 @@ constexpr int defaultTopTwips = 0;
 constexpr int defaultLeftTwips = 2730;
 constexpr double controlPoints = 8.25;
 constexpr double largePoints = 13.5;
-constexpr int checkPeriod = 1000;
 
 QString arrayMemberName(const char* array, int n)
 {
@@ -51,11 +39,13 @@ int rowTop(int n)
 
 } // namespace
 
-frm_SetAlarm::frm_SetAlarm()
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_alarmClock(alarmClock)
 {
     setObjectName(QStringLiteral("frm_SetAlarm"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vintrel Clock & Alarm - Alarm Settings"));
     setFont(sansFont(controlPoints));
     setFixedSize(twips(8775), twips(7095));
@@ -77,6 +67,7 @@ frm_SetAlarm::frm_SetAlarm()
     cmd_save->setObjectName(QStringLiteral("cmd_save"));
     cmd_save->setGeometry(twipsRect(3480, 6480, 1935, 495));
     cmd_save->setFont(sansFont(largePoints));
+    cmd_save->setAutoDefault(false);
     connect(cmd_save, &QPushButton::clicked, this, &frm_SetAlarm::cmd_save_Click);
 
     frm_duration = new QGroupBox(QStringLiteral("Alarm duration (sec)"), this);
@@ -115,19 +106,8 @@ frm_SetAlarm::frm_SetAlarm()
     }
     setTabOrder(previous, cmd_save);
 
-    timer_alarm = new QTimer(this);
-    timer_alarm->setObjectName(QStringLiteral("timer_alarm"));
-    timer_alarm->setInterval(checkPeriod);
-    // Precise: a coarse timer is free to drift off the turn of the second it is aimed at.
-    timer_alarm->setTimerType(Qt::PreciseTimer);
-    connect(timer_alarm, &QTimer::timeout, this, &frm_SetAlarm::timer_alarm_Timer);
-
-    timer_beep = new QTimer(this);
-    timer_beep->setObjectName(QStringLiteral("timer_beep"));
-    timer_beep->setInterval(BeepInterval);
-    connect(timer_beep, &QTimer::timeout, this, &frm_SetAlarm::timer_beep_Timer);
-
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
+    connect(&m_alarmClock, &AlarmClock::slotsReloaded, this, &frm_SetAlarm::showSlots);
 }
 
 void frm_SetAlarm::createRow(int n)
@@ -185,69 +165,44 @@ void frm_SetAlarm::createRow(int n)
 void frm_SetAlarm::Form_Load()
 {
     restoreWindowPosition(this, positionSection, defaultTopTwips, defaultLeftTwips, false);
-    LoadAlarmSlots();
-    RecalculateAlarmSlots();
-    ShowNextAlarm();
-    timer_alarm->start(TickSchedule::msecsToNextTick(Clock::now().time(), checkPeriod));
+    showSlots();
 }
 
 void frm_SetAlarm::Form_Unload()
 {
-    timer_alarm->stop();
-    timer_beep->stop();
     saveWindowPosition(this, positionSection);
 }
 
 void frm_SetAlarm::closeEvent(QCloseEvent* event)
 {
-    QWidget::closeEvent(event);
-    // The close has unloaded the window, and the alarms are checked by its timer: load it
-    // again, hidden, so that closing the settings never silences an alarm.
-    QTimer::singleShot(0, qApp, [] { Form<frm_SetAlarm>::load(); });
+    Form_Unload();
+    QDialog::closeEvent(event);
 }
 
-void frm_SetAlarm::LoadAlarmSlots()
+void frm_SetAlarm::keyPressEvent(QKeyEvent* event)
 {
-    const StoredAlarms stored = readStoredAlarms();
-    lbl_dur->setText(QString::number(stored.duration));
-    vscr_dur->setValue(stored.duration);
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
+        || event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void frm_SetAlarm::showSlots()
+{
+    const SlotTable& slots = m_alarmClock.slots();
+    lbl_dur->setText(QString::number(m_alarmClock.duration()));
+    vscr_dur->setValue(m_alarmClock.duration());
     m_rejectedBox = nullptr;
+    m_slots = slots;
 
     // Setting the controls raises their events, which keep each record equal to its row.
     for (int n = 0; n < SlotCount; ++n) {
-        const AlarmSlot& slot = stored.slots[n];
-        chkOn[n]->setChecked(slot.isOn);
-        comFreq[n]->setCurrentIndex(slot.frequency);
-        comDays[n]->setCurrentIndex(slot.dayChoice);
-        txtHr[n]->setText(slot.hourText);
-        txtMin[n]->setText(slot.minuteText);
-        m_slots[n].nextAlarm = slot.nextAlarm;
-        if (oneOffExpired(m_slots[n], Clock::now()))
-            chkOn[n]->setChecked(false);
+        chkOn[n]->setChecked(slots[n].isOn);
+        comFreq[n]->setCurrentIndex(slots[n].frequency);
+        comDays[n]->setCurrentIndex(slots[n].dayChoice);
+        txtHr[n]->setText(slots[n].hourText);
+        txtMin[n]->setText(slots[n].minuteText);
     }
-    for (int n = 0; n < SlotCount; ++n)
-        showRowState(n);
-}
-
-void frm_SetAlarm::SaveAlarmSlots()
-{
-    writeStoredAlarms(lbl_dur->text(), m_slots);
-    commitSettings(AppTitle, this);
-}
-
-void frm_SetAlarm::RecalculateAlarmSlots()
-{
-    const QDateTime now = Clock::now();
-    for (AlarmSlot& slot : m_slots)
-        slot.nextAlarm = NextAlarmTime(slot, now);
-}
-
-void frm_SetAlarm::ShowNextAlarm()
-{
-    soonestAlarm = soonestOf(m_slots);
-    mod_alarm::alarmDisplayTime = soonestAlarm;
-    if (auto* link = MainWindowLink::instance())
-        link->setStatusText(nextAlarmStatusText(soonestAlarm));
 }
 
 void frm_SetAlarm::FillDayList(int n, int frequency)
@@ -340,57 +295,7 @@ void frm_SetAlarm::cmd_save_Click()
         m_rejectedBox->setFocus();
         return;
     }
-    RecalculateAlarmSlots();
-    ShowNextAlarm();
-    SaveAlarmSlots();
+    m_alarmClock.saveSettings(m_slots, vscr_dur->value());
+    // Hidden, not closed: the window stays made, its rows as saved.
     hide();
-}
-
-void frm_SetAlarm::timer_alarm_Timer()
-{
-    // Each check aims just after the next whole second: an alarm's minute is seen in its
-    // first instant, and the check wakes the program together with the clock's tick.
-    const QDateTime now = Clock::now();
-    if (timer_alarm->isActive())
-        timer_alarm->start(TickSchedule::msecsToNextTick(now.time(), checkPeriod));
-    if (m_firing)
-        return;
-    const AlarmCheck check = checkAlarm(soonestAlarm, now);
-    if (check == AlarmCheck::Wait)
-        return;
-    // A missed alarm waits for the open settings window: the reload that follows every
-    // alarm would throw away its edits.
-    if (check != AlarmCheck::Ring && isVisible())
-        return;
-    fireAlarm(check != AlarmCheck::Skip);
-}
-
-void frm_SetAlarm::fireAlarm(bool ring)
-{
-    const QPointer<frm_SetAlarm> self(this);
-    m_firing = true;
-    if (ring) {
-        timer_beep->start();
-        Form<frm_alarm_notif>::showModal();
-        if (!self)
-            return;
-    }
-    LoadAlarmSlots();
-    RecalculateAlarmSlots();
-    ShowNextAlarm();
-    SaveAlarmSlots();
-    m_firing = false;
-}
-
-void frm_SetAlarm::timer_beep_Timer()
-{
-    if (beepTickIsLast(beepElapsed, lbl_dur->text().toInt()))
-        timer_beep->stop();
-    Beeper::instance().beep();
-}
-
-void frm_SetAlarm::stopBeeping()
-{
-    timer_beep->stop();
-    beepElapsed = 0;
 }

@@ -2,9 +2,10 @@
 
 #include "alarm/AlarmSlot.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
+class AlarmClock;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -12,39 +13,27 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
-// The alarm settings window. It stays loaded, hidden, for the whole run: it owns the
-// fifteen slots and the duration, works out the next alarm, and its timers ring the alarms.
+// The alarm settings window: the fifteen alarm slots and the duration as rows to edit.
+// It edits a copy of the alarm clock's slots and hands it over on "Save Settings"; whenever
+// the clock reads its slots again (after an alarm), the rows show them. Closing the window
+// drops what was not saved.
 //
 // Row n's controls are the n-th members of the control arrays; their objectNames are the
 // array name and the index, "chkOn_3", "txtHr_14".
-class frm_SetAlarm : public QWidget
+class frm_SetAlarm : public QDialog
 {
     Q_OBJECT
 
 public:
-    frm_SetAlarm();
+    explicit frm_SetAlarm(AlarmClock& alarmClock);
 
+    // Restores the window's position and shows the clock's slots.
     void Form_Load();
+    // Stores the window's position.
     void Form_Unload();
 
-    void LoadAlarmSlots();
-    void SaveAlarmSlots();
-    void RecalculateAlarmSlots();
-    void ShowNextAlarm();
     void FillDayList(int n, int frequency);
-
-    // The handlers of the two timers, called by their ticks.
-    void timer_alarm_Timer();
-    void timer_beep_Timer();
-    // The notification's unload ends the beeping with this.
-    void stopBeeping();
-
-    const SlotTable& slotTable() const { return m_slots; }
-    // The alarm the check watches: the soonest next alarm of all slots.
-    DateSerial soonestAlarm = 0;
-    int beepElapsed = 0;
 
     std::array<QCheckBox*, SlotCount> chkOn;
     std::array<QComboBox*, SlotCount> comFreq;
@@ -56,15 +45,17 @@ public:
     QLabel* lbl_dur;
     QScrollBar* vscr_dur;
     QPushButton* cmd_save;
-    QTimer* timer_alarm;
-    QTimer* timer_beep;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape and Return are left to the controls: a slip of the key neither drops the edits
+    // nor saves past an hour box's check.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createRow(int n);
     void showRowState(int n);
+    void showSlots();
 
     void chkOn_Click(int n);
     void comFreq_Click(int n);
@@ -75,13 +66,10 @@ private:
 
     void focusChanged(QWidget* old, QWidget* now);
     void validateTimeBox(QLineEdit* box, int highest, const QString& message);
-    // Rings (or skips) the watched alarm, then moves every slot on.
-    void fireAlarm(bool ring);
 
+    AlarmClock& m_alarmClock;
     QWidget* m_rows;
     SlotTable m_slots;
-    // Set while an alarm is being notified: the check must not run inside its own wait.
-    bool m_firing = false;
     // The hour or minute box whose entry was last rejected, until it is accepted.
     QLineEdit* m_rejectedBox = nullptr;
 };

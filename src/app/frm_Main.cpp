@@ -1,43 +1,46 @@
 #include "app/frm_Main.h"
 
 #include "about/frmAbout.h"
+#include "alarm/AlarmNotice.h"
+#include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
+#include "alarm/frm_alarm_notif.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
-#include "core/Form.h"
 #include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
-#include "core/mod_alarm.h"
 #include "notes/frmNotes.h"
+#include "settings/SettingsStore.h"
 #include "settings/WindowPosition.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QMenuBar>
 #include <QTimer>
 
 namespace {
 
 const QString positionSection = QStringLiteral("Main");
-constexpr int tickPeriod = 500;
+constexpr int tickPeriod = 1000;
 // Outer sizes, frame, title bar and menu bar included.
 const QSize calendarHiddenSize(twips(2715), twips(1665));
 const QSize calendarShownSize(twips(4650), twips(4785));
 
 } // namespace
 
-frm_Main::frm_Main()
+frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                               | Qt::WindowCloseButtonHint)
+                               | Qt::WindowCloseButtonHint),
+      m_notice(notice), m_alarmClock(beeper, notice)
 {
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(AppTitle);
@@ -67,7 +70,8 @@ frm_Main::frm_Main()
     lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     lblNote->setToolTip(
         QStringLiteral("There are notes entered for today, click to open daily notes."));
-    lblNote->setAccessibleName(lblNote->toolTip());
+    // The "N" alone says nothing to a screen reader; the note is its description.
+    lblNote->setAccessibleName(QStringLiteral("Notes for today"));
     lblNote->hide();
     lblNote->raise();
     lblNote->installEventFilter(this);
@@ -82,6 +86,24 @@ frm_Main::frm_Main()
 
     m_outerSize = calendarHiddenSize;
     applyOuterSize();
+    connectSubsystems();
+}
+
+void frm_Main::connectSubsystems()
+{
+    connect(&m_alarmClock, &AlarmClock::nextAlarmTextChanged, this, [this](const QString& text) {
+        lblStatus->setText(text);
+        refreshTitle();
+    });
+    connect(&m_alarmClock, &AlarmClock::ringingStarted, this, &frm_Main::showRinging);
+    connect(&m_alarmClock, &AlarmClock::ringingEnded, this, &frm_Main::refreshTitle);
+    connect(&m_alarmClock, &AlarmClock::alarmsMissed, this, &frm_Main::showMissed);
+    connect(&m_notes, &DailyNotes::notesRead, this, &frm_Main::CheckIfNotesForToday);
+    const auto reportSaveFailure = [] {
+        reportUnsavedSettings(AppTitle, QApplication::activeWindow());
+    };
+    connect(&m_alarmClock, &AlarmClock::saveFailed, this, reportSaveFailure);
+    connect(&m_notes, &DailyNotes::saveFailed, this, reportSaveFailure);
 }
 
 void frm_Main::createMenu()
@@ -115,22 +137,41 @@ void frm_Main::createMenu()
 
 frm_Main::~frm_Main()
 {
-    if (MainWindowLink::instance() == this)
-        MainWindowLink::setInstance(nullptr);
+    delete m_settingsWindow;
+    delete m_notesWindow;
+    delete m_notification;
+    delete m_missedAlarms;
+}
+
+frm_SetAlarm* frm_Main::settingsWindow() const
+{
+    return m_settingsWindow;
+}
+
+frmNotes* frm_Main::notesWindow() const
+{
+    return m_notesWindow;
+}
+
+frm_alarm_notif* frm_Main::notification() const
+{
+    return m_notification;
+}
+
+frmMissedAlarms* frm_Main::missedAlarms() const
+{
+    return m_missedAlarms;
 }
 
 void frm_Main::Form_Load()
 {
-    MainWindowLink::setInstance(this);
-    Timer1->start(TickSchedule::msecsToNextTick(Clock::now().time(), tickPeriod));
+    // The first tick comes at once, and aims the next at the turn of the second.
+    Timer1->start(0);
     CurrentDay = Clock::today();
     restoreWindowPosition(this, positionSection, 0, 0, true);
-    mod_alarm::TodayHasNotes = false;
-    Form<frm_SetAlarm>::load();
-
-    Form<frmNotes>::load();
-    CheckIfNotesForToday();
-    if (mod_alarm::TodayHasNotes) {
+    m_alarmClock.start();
+    m_notes.ReadNotes();
+    if (m_notes.TodayHasNotes()) {
         QMessageBox::information(
             this, AppTitle,
             QStringLiteral("There are notes entered for today (%1).")
@@ -141,32 +182,41 @@ void frm_Main::Form_Load()
 void frm_Main::Form_Unload()
 {
     Timer1->stop();
-    Form<frm_SetAlarm>::unload();
-    Form<frmNotes>::unload();
+    if (m_alarmClock.soonestAlarm() != NoAlarmSentinel)
+        m_notice.inform(QStringLiteral("Alarms off"),
+                        QStringLiteral("The clock has been closed. Its alarms will not ring "
+                                       "until it is started again."));
+    if (m_settingsWindow)
+        m_settingsWindow->Form_Unload();
+    // Gone without a close: a ringing alarm left unacknowledged is not moved on.
+    delete m_settingsWindow;
+    delete m_notesWindow;
+    delete m_notification;
+    delete m_missedAlarms;
     saveWindowPosition(this, positionSection);
+}
+
+void frm_Main::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(event);
 }
 
 void frm_Main::Timer1_Timer()
 {
     const QDateTime now = Clock::now();
-    // Each tick aims at the next half second afresh, so the ticks follow the wall clock
-    // when it is set or slewed. A tick run by hand while the clock is stopped starts nothing.
+    // Each tick aims at the next second afresh, so the ticks follow the wall clock when it
+    // is set or slewed. A tick run by hand while the clock is stopped starts nothing.
     if (Timer1->isActive())
         Timer1->start(TickSchedule::msecsToNextTick(now.time(), tickPeriod));
     lblTime->setText(timeOfDayText(now.time()));
     refreshTitle();
     // The whole date, not the day of the month: a machine asleep for a month still notices.
     if (now.date() != CurrentDay) {
-        frmNotes& notes = Form<frmNotes>::get();
-        // What is being typed in the notes window is never replaced: the new day waits
-        // until Add or Edit mode has ended, and a later tick takes it up.
-        if (!notes.isEditing()) {
-            notes.ReadNotes();
-            notes.PopulateComDate();
-            notes.PopulateTxtNotes();
-            CurrentDay = now.date();
-        }
+        CurrentDay = now.date();
+        m_notes.ReadNotes();
     }
+    m_alarmClock.check(now);
 }
 
 void frm_Main::bringToFront()
@@ -177,11 +227,6 @@ void frm_Main::bringToFront()
     activateWindow();
 }
 
-void frm_Main::setStatusText(const QString& text)
-{
-    lblStatus->setText(text);
-}
-
 void frm_Main::refreshTitle()
 {
     setWindowTitle(isVisible() ? lblStatus->text() : AppTitle);
@@ -189,30 +234,60 @@ void frm_Main::refreshTitle()
 
 void frm_Main::CheckIfNotesForToday()
 {
-    lblNote->setVisible(mod_alarm::TodayHasNotes);
-    if (mod_alarm::TodayHasNotes) {
-        const QString note = Form<frmNotes>::get().txtNotes->toPlainText();
+    lblNote->setVisible(m_notes.TodayHasNotes());
+    if (m_notes.TodayHasNotes()) {
+        const QString note = m_notes.todayText();
         // A tool tip that looks like markup is drawn as markup; a note is shown as typed.
         lblNote->setToolTip(Qt::mightBeRichText(note)
                                 ? Qt::convertFromPlainText(note, Qt::WhiteSpacePre)
                                 : note);
-        // The "N" alone says nothing to a screen reader; the note does.
-        lblNote->setAccessibleName(note);
+        lblNote->setAccessibleDescription(note);
     }
+}
+
+void frm_Main::showRinging(DateSerial alarm)
+{
+    m_notification = new frm_alarm_notif(alarm);
+    // However it is closed, the alarm has been acknowledged.
+    connect(m_notification, &QDialog::finished, &m_alarmClock, &AlarmClock::acknowledge);
+    m_notification->show();
+}
+
+void frm_Main::showMissed(const QList<DateSerial>& alarms)
+{
+    if (!m_missedAlarms)
+        m_missedAlarms = new frmMissedAlarms;
+    m_missedAlarms->addMissed(alarms);
+    m_missedAlarms->show();
+}
+
+frmNotes& frm_Main::notes()
+{
+    if (!m_notesWindow) {
+        m_notesWindow = new frmNotes(m_notes);
+        m_notesWindow->Form_Load();
+    }
+    return *m_notesWindow;
 }
 
 void frm_Main::itmSetAlarm_Click()
 {
-    Form<frm_SetAlarm>::showModal();
+    if (!m_settingsWindow) {
+        m_settingsWindow = new frm_SetAlarm(m_alarmClock);
+        m_settingsWindow->Form_Load();
+    }
+    m_settingsWindow->exec();
 }
 
 void frm_Main::itmDailyNotes_Click()
 {
     // Already open beside the clock after a click on the "N": bring it forward instead.
-    if (Form<frmNotes>::isLoaded() && Form<frmNotes>::get().isVisible())
-        Form<frmNotes>::showModeless();
-    else
-        Form<frmNotes>::showModal();
+    if (m_notesWindow && m_notesWindow->isVisible()) {
+        m_notesWindow->raise();
+        m_notesWindow->activateWindow();
+    } else {
+        notes().exec();
+    }
 }
 
 void frm_Main::itmShowCalendar_Click()
@@ -244,7 +319,9 @@ void frm_Main::itmHideCalendar_Click()
 
 void frm_Main::itmAbout_Click()
 {
-    Form<frmAbout>::showModal();
+    frmAbout about;
+    about.Form_Load();
+    about.exec();
 }
 
 void frm_Main::applyOuterSize()
@@ -259,7 +336,10 @@ bool frm_Main::event(QEvent* event)
     // change with the theme; the outer size follows it.
     if (event->type() == QEvent::Show || event->type() == QEvent::Move)
         applyOuterSize();
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        refreshTitle();
+    return handled;
 }
 
 bool frm_Main::eventFilter(QObject* watched, QEvent* event)
@@ -274,5 +354,8 @@ bool frm_Main::eventFilter(QObject* watched, QEvent* event)
 
 void frm_Main::lblNote_Click()
 {
-    Form<frmNotes>::showModeless();
+    frmNotes& window = notes();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }

@@ -1,38 +1,55 @@
 #pragma once
 
-#include "core/MainWindowLink.h"
+#include "alarm/AlarmClock.h"
+#include "notes/DailyNotes.h"
 
 #include <QDate>
 #include <QMainWindow>
+#include <QPointer>
 
+class AlarmNotice;
+class Beeper;
 class QAction;
 class QCalendarWidget;
 class QLabel;
 class QMenu;
 class QTimer;
+class frm_SetAlarm;
+class frm_alarm_notif;
+class frmMissedAlarms;
+class frmNotes;
 
 // The clock: the time in large digits, the next alarm under it in red, and a blue "N"
 // while today has a note. Its title bar repeats the status line; its menu reaches every
 // other window and unfolds a month calendar below the clock.
-class frm_Main : public QMainWindow, public MainWindowLink
+//
+// It owns what the program keeps, the alarm clock and the daily notes, and the windows
+// that show them, each made when first needed. Closing it ends the program.
+class frm_Main : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    frm_Main();
+    frm_Main(Beeper& beeper, AlarmNotice& notice);
     ~frm_Main() override;
 
     void Form_Load();
     void Form_Unload();
 
-    void setStatusText(const QString& text) override;
-    void refreshTitle() override;
-    void CheckIfNotesForToday() override;
-
+    // Once a second, just after the second turns: the face, the title, the day and the alarms.
     void Timer1_Timer();
-
+    // Shows the "N", with today's note as its tool tip, while today has a note.
+    void CheckIfNotesForToday();
     // Shows the clock in front, also when minimised: another start of the program asked.
     void bringToFront();
+
+    AlarmClock& alarmClock() { return m_alarmClock; }
+    DailyNotes& dailyNotes() { return m_notes; }
+    // The other windows, while they exist.
+    frm_SetAlarm* settingsWindow() const;
+    frmNotes* notesWindow() const;
+    frm_alarm_notif* notification() const;
+    frmMissedAlarms* missedAlarms() const;
 
     QLabel* lblTime;
     QLabel* lblStatus;
@@ -54,11 +71,19 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createMenu();
+    // Where the alarm clock and the notes meet the windows.
+    void connectSubsystems();
     // Sizes the window so that its outer size, frame included, is `m_outerSize`.
     void applyOuterSize();
+    // The title bar repeats the status line while the window is shown.
+    void refreshTitle();
+    void showRinging(DateSerial alarm);
+    void showMissed(const QList<DateSerial>& alarms);
+    frmNotes& notes();
 
     void itmSetAlarm_Click();
     void itmDailyNotes_Click();
@@ -67,8 +92,15 @@ private:
     void itmAbout_Click();
     void lblNote_Click();
 
-    QSize m_outerSize;
+    AlarmNotice& m_notice;
+    AlarmClock m_alarmClock;
+    DailyNotes m_notes;
+    QPointer<frm_SetAlarm> m_settingsWindow;
+    QPointer<frmNotes> m_notesWindow;
+    QPointer<frm_alarm_notif> m_notification;
+    QPointer<frmMissedAlarms> m_missedAlarms;
 
+    QSize m_outerSize;
     // The date at the last tick; a different date means the day has changed.
     QDate CurrentDay;
 };

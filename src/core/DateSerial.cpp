@@ -16,12 +16,17 @@ DateSerial toDateSerial(const QDate& date)
     return double(epoch.daysTo(date));
 }
 
-DateSerial toDateSerial(const QDateTime& dateTime)
+DateSerial toDateSerial(const QDate& date, const QTime& time)
 {
-    return toDateSerial(dateTime.date()) + dateTime.time().msecsSinceStartOfDay() / 86400000.0;
+    return toDateSerial(date) + time.msecsSinceStartOfDay() / 86400000.0;
 }
 
-QDateTime dateTimeFromSerial(DateSerial serial)
+DateSerial toDateSerial(const QDateTime& dateTime)
+{
+    return toDateSerial(dateTime.date(), dateTime.time());
+}
+
+std::pair<QDate, QTime> wallClockOf(DateSerial serial)
 {
     if (!std::isfinite(serial) || std::fabs(serial) > largestSerial)
         return {};
@@ -32,8 +37,9 @@ QDateTime dateTimeFromSerial(DateSerial serial)
         ++days;
         seconds = 0;
     }
-    return QDateTime(epoch.addDays(days), QTime(0, 0).addSecs(int(seconds)));
+    return {epoch.addDays(days), QTime(0, 0).addSecs(int(seconds))};
 }
+
 
 QString dateSerialText(DateSerial serial)
 {

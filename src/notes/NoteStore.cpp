@@ -110,7 +110,7 @@ NoteList readNoteList(const QDate& today)
     return list;
 }
 
-bool InsertNote(NoteList& list, DateSerial day, const QString& text, QWidget* parent)
+bool insertStoredNote(NoteList& list, DateSerial day, const QString& text)
 {
     if (list.isFull())
         return false;
@@ -119,11 +119,10 @@ bool InsertNote(NoteList& list, DateSerial day, const QString& text, QWidget* pa
                                        [day](const DailyNote& note) { return note.day >= day; });
     list.notes.insert(position, DailyNote{day, text});
     rewriteSection(list);
-    commitSettings(AppTitle, parent);
     return true;
 }
 
-void UpdateNoteText(NoteList& list, int n, const QString& text, QWidget* parent)
+void updateStoredNoteText(NoteList& list, int n, const QString& text)
 {
     list.note(n).text = text;
     // Pair n of a malformed section may belong to another note.
@@ -131,14 +130,12 @@ void UpdateNoteText(NoteList& list, int n, const QString& text, QWidget* parent)
         write(textKey(n), text);
     else
         rewriteSection(list);
-    commitSettings(AppTitle, parent);
 }
 
-void DeleteNote(NoteList& list, int n, QWidget* parent)
+void deleteStoredNote(NoteList& list, int n)
 {
     list.notes.removeAt(n - 1);
     if (n <= list.NumExpired)
         --list.NumExpired;
     rewriteSection(list);
-    commitSettings(AppTitle, parent);
 }

@@ -1,16 +1,13 @@
 #include "notes/frmNotes.h"
 
-#include "core/Clock.h"
 #include "core/Fonts.h"
-#include "core/Form.h"
-#include "core/MainWindowLink.h"
 #include "core/Twips.h"
-#include "core/mod_alarm.h"
+#include "notes/DailyNotes.h"
 #include "notes/NoteDateModel.h"
-#include "notes/NoteStore.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -33,16 +30,19 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QRect
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFont(sansFont(9.75));
+    button->setAutoDefault(false);
     return button;
 }
 
 } // namespace
 
-frmNotes::frmNotes()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+frmNotes::frmNotes(DailyNotes& notes)
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_notes(notes)
 {
     setObjectName(QStringLiteral("frmNotes"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Daily Notes"));
     setFont(sansFont(8));
     setFixedSize(twips(8775), twips(5025));
@@ -97,38 +97,43 @@ frmNotes::frmNotes()
     connect(cmdEdit, &QPushButton::clicked, this, &frmNotes::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmNotes::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNotes::cmdClose_Click);
+    connect(&m_notes, &DailyNotes::notesRead, this, &frmNotes::notesRead);
 }
 
 void frmNotes::Form_Load()
 {
     Label1->setText(QStringLiteral("(*) means that there is an associated note.\n\n"
                                    "(exp) means that this is an expired entry."));
-    ReadNotes();
+    txtNotes->setReadOnly(true);
     PopulateComDate();
     PopulateTxtNotes();
 }
 
-// Nothing is stored on closing: what Add or Edit mode held is dropped.
-void frmNotes::Form_Unload() {}
-
-void frmNotes::ReadNotes()
+void frmNotes::notesRead()
 {
+    m_behind = isEditing();
+    if (m_behind)
+        return;
     txtNotes->setReadOnly(true);
-    m_readOn = Clock::today();
-    m_notes = readNoteList(m_readOn);
+    PopulateComDate();
+    PopulateTxtNotes();
 }
 
 void frmNotes::PopulateComDate()
 {
     {
         const QSignalBlocker quiet(comDate);
-        m_dates->setDates(buildNoteDateList(m_notes, m_readOn));
+        m_dates->setDates(m_notes.dates());
     }
     chooseEntry(m_dates->dates().todayPosition);
+}
 
-    mod_alarm::TodayHasNotes = comDate->currentText().startsWith(NoteMarker.trimmed());
-    if (MainWindowLink* link = MainWindowLink::instance())
-        link->CheckIfNotesForToday();
+void frmNotes::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
+        || event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void frmNotes::PopulateTxtNotes()
@@ -137,7 +142,7 @@ void frmNotes::PopulateTxtNotes()
     const int position = comDate->currentIndex();
     const int note = dates.noteAt(position);
     if (note > 0) {
-        txtNotes->setPlainText(m_notes.note(note).text);
+        txtNotes->setPlainText(m_notes.list().note(note).text);
         cmdAdd->setEnabled(false);
         cmdEdit->setEnabled(!dates.isExpired(position));
         cmdDelete->setEnabled(true);
@@ -170,7 +175,7 @@ void frmNotes::comDate_Click()
 void frmNotes::cmdAdd_Click()
 {
     if (cmdAdd->text() != Done) {
-        if (m_notes.isFull()) {
+        if (m_notes.list().isFull()) {
             QMessageBox::warning(this, windowTitle(),
                                  QStringLiteral("There are already %1 notes, the most the daily "
                                                 "notes can hold. Delete a note before adding "
@@ -185,16 +190,13 @@ void frmNotes::cmdAdd_Click()
     cmdAdd->setText(AddCaption);
     comDate->setEnabled(true);
     const QString text = txtNotes->toPlainText();
-    if (text.isEmpty()) {
-        txtNotes->setReadOnly(true);
-        PopulateTxtNotes();
-        return;
-    }
     const DateSerial day = ListDays().at(comDate->currentIndex());
     // Add mode never starts on a full list, and the list cannot change while it lasts.
-    InsertNote(m_notes, day, text, this);
-    ReadNotes();
-    PopulateComDate();
+    if (!text.isEmpty())
+        m_notes.InsertNote(day, text);
+    else if (m_behind)
+        notesRead();
+    txtNotes->setReadOnly(true);
     chooseDay(day);
 }
 
@@ -222,9 +224,7 @@ void frmNotes::cmdEdit_Click()
     cmdAdd->setEnabled(false);
     cmdDelete->setEnabled(true);
     comDate->setEnabled(true);
-    UpdateNoteText(m_notes, CurrentNote, txtNotes->toPlainText(), this);
-    ReadNotes();
-    PopulateComDate();
+    m_notes.UpdateNoteText(CurrentNote, txtNotes->toPlainText());
     chooseDay(day);
 }
 
@@ -236,15 +236,14 @@ void frmNotes::cmdDelete_Click()
                               QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    DeleteNote(m_notes, CurrentNote, this);
-    ReadNotes();
-    // Rebuilding chooses today's entry, whichever was chosen before.
-    PopulateComDate();
+    // Reading the notes again chooses today's entry, whichever was chosen before.
+    m_notes.DeleteNote(CurrentNote);
 }
 
+// Nothing is stored on closing: what Add or Edit mode held is dropped.
 void frmNotes::cmdClose_Click()
 {
-    Form<frmNotes>::unload();
+    close();
 }
 
 void frmNotes::chooseEntry(int position)

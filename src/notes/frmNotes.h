@@ -1,34 +1,31 @@
 #pragma once
 
-#include "notes/NoteDateList.h"
-#include "notes/NoteList.h"
+#include "core/DateSerial.h"
 
-#include <QDate>
-#include <QWidget>
+#include <QDialog>
 
+class DailyNotes;
 class NoteDateModel;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The daily notes: a list of dates (the expired notes, then today and the next 365 days),
-// the chosen day's note, and buttons to add, edit and delete notes. "Add Note" and
+// The daily notes window: a list of dates (the expired notes, then today and the next 365
+// days), the chosen day's note, and buttons to add, edit and delete notes. "Add Note" and
 // "Edit Note" read "Done" while their mode lasts; the list of dates is locked meanwhile so
-// the text being typed always belongs to the chosen day.
-class frmNotes : public QWidget
+// the text being typed always belongs to the chosen day, and notes read again meanwhile (a
+// new day) are shown once the mode has ended.
+class frmNotes : public QDialog
 {
     Q_OBJECT
 
   public:
-    frmNotes();
+    explicit frmNotes(DailyNotes& notes);
 
     void Form_Load();
-    void Form_Unload();
 
-    // Reloads the notes from the store and makes the text box read-only.
-    void ReadNotes();
-    // Rebuilds the list of dates, chooses today's entry and updates the main window's "N".
+    // Rebuilds the list of dates from the notes as last read, and chooses today's entry.
     void PopulateComDate();
     // Shows the chosen day's note and enables the buttons that apply to it.
     void PopulateTxtNotes();
@@ -46,7 +43,14 @@ class frmNotes : public QWidget
     QPushButton* cmdClose;
     QPlainTextEdit* txtNotes;
 
+  protected:
+    // Escape and Return are left to the controls: a slip of the key never drops a note
+    // being typed.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    // The notes were read again: the window follows, unless a note is being typed.
+    void notesRead();
     void comDate_Click();
     void cmdAdd_Click();
     void cmdEdit_Click();
@@ -61,10 +65,10 @@ class frmNotes : public QWidget
     // Chooses the entry of the day, or today's when the day is no longer listed.
     void chooseDay(DateSerial day);
 
-    NoteList m_notes;
+    DailyNotes& m_notes;
     NoteDateModel* m_dates;
-    // The day the notes were last read on: the list of dates starts there.
-    QDate m_readOn;
+    // Notes read while a note was being typed, not yet shown.
+    bool m_behind = false;
     // The chosen entry's note (1-based) when it has one, else the entry's position.
     int CurrentNote = 0;
 };

@@ -123,8 +123,12 @@ void DeleteSetting(const QString& application, const QString& section, const QSt
 
 void commitSettings(const QString& application, QWidget* parent)
 {
-    if (SettingsStore::flush(application))
-        return;
+    if (!SettingsStore::flush(application))
+        reportUnsavedSettings(application, parent);
+}
+
+void reportUnsavedSettings(const QString& application, QWidget* parent)
+{
     QMessageBox::warning(
         parent, application,
         QStringLiteral("Your settings could not be saved to \"%1\". The disk may be full or "

@@ -19,6 +19,9 @@ void DeleteSetting(const QString& application, const QString& section, const QSt
 // that failed. Called once at the end of each write procedure.
 void commitSettings(const QString& application, QWidget* parent = nullptr);
 
+// Tells the user, in a message box over `parent`, that the file could not be written.
+void reportUnsavedSettings(const QString& application, QWidget* parent = nullptr);
+
 // Tells the user, once, where the damaged settings file found at opening was copied.
 // Does nothing when the file was sound.
 void reportDamagedSettings(const QString& application, QWidget* parent = nullptr);

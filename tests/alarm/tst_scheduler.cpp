@@ -1,6 +1,7 @@
 #include "alarm/AlarmStore.h"
 #include "alarm/Scheduler.h"
 #include "alarm/TimeField.h"
+#include "support/LocalZone.h"
 #include "support/TempSettings.h"
 
 #include <QTest>
@@ -10,6 +11,11 @@ namespace {
 QDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
 }
 
 } // namespace
@@ -49,7 +55,7 @@ private Q_SLOTS:
         QFETCH(QString, minute);
         QFETCH(QDateTime, expected);
         const DateSerial next = NextAlarmTime(true, dayChoice, hour, minute, now);
-        QCOMPARE(next == 0 ? QDateTime() : dateTimeFromSerial(next), expected);
+        QCOMPARE(next, expected.isValid() ? toDateSerial(expected) : 0.0);
         QCOMPARE(NextAlarmTime(false, dayChoice, hour, minute, now), 0.0);
     }
 
@@ -80,6 +86,45 @@ private Q_SLOTS:
         QFETCH(AlarmCheck, expected);
         QCOMPARE(::checkAlarm(toDateSerial(at(2026, 12, 7, 7, 30)), now), expected);
         QCOMPARE(::checkAlarm(NoAlarmSentinel, now), AlarmCheck::Wait);
+    }
+
+    // The nights the clocks change, with lateness counted in real time. A minute the clock
+    // skips is due at the end of the gap; one it repeats, the first time round.
+    void summerTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("alarm"); // the wall clock's reading, held as UTC so no zone moves it
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<AlarmCheck>("expected");
+        QTest::addColumn<bool>("oneOffExpired");
+        const QByteArray berlin("Europe/Berlin"), newYork("America/New_York"),
+            lordHowe("Australia/Lord_Howe");
+        const QDateTime gap = utc(2027, 3, 28, 2, 30);
+        QTest::newRow("before the gap") << berlin << gap << utc(2027, 3, 28, 0, 59, 59) << AlarmCheck::Wait << false;
+        QTest::newRow("end of the gap") << berlin << gap << utc(2027, 3, 28, 1, 0) << AlarmCheck::Ring << false;
+        QTest::newRow("after the gap") << berlin << gap << utc(2027, 3, 28, 1, 0, 1) << AlarmCheck::Ring << true;
+        QTest::newRow("4 real minutes late") << berlin << utc(2027, 3, 28, 1, 58) << utc(2027, 3, 28, 1, 2) << AlarmCheck::RingLate << true;
+        QTest::newRow("New York gap") << newYork << utc(2027, 3, 14, 2, 30) << utc(2027, 3, 14, 7, 0) << AlarmCheck::Ring << false;
+        QTest::newRow("half-hour gap") << lordHowe << utc(2027, 10, 3, 2, 15) << utc(2027, 10, 2, 15, 29, 59) << AlarmCheck::Wait << false;
+        QTest::newRow("half-hour gap's end") << lordHowe << utc(2027, 10, 3, 2, 15) << utc(2027, 10, 2, 15, 30) << AlarmCheck::Ring << false;
+        const QDateTime repeated = utc(2027, 10, 31, 2, 30);
+        QTest::newRow("repeated hour, first pass") << berlin << repeated << utc(2027, 10, 31, 0, 30) << AlarmCheck::Ring << false;
+        QTest::newRow("repeated hour, second pass") << berlin << repeated << utc(2027, 10, 31, 1, 30) << AlarmCheck::Skip << true;
+    }
+    void summerTime()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, alarm);
+        QFETCH(QDateTime, now);
+        QFETCH(AlarmCheck, expected);
+        QFETCH(bool, oneOffExpired);
+        const LocalZone local(zone);
+        const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
+        QCOMPARE(::checkAlarm(serial, now.toLocalTime()), expected);
+        AlarmSlot oneOff{true, Frequency::OnceOnly, 0, "02", "30", serial};
+        QCOMPARE(::oneOffExpired(oneOff, now.toLocalTime()), oneOffExpired);
+        // The status line shows the alarm as set, also where the clock skips it.
+        QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
     }
 
     void savedSlotsReachTheFile()

@@ -1,11 +1,13 @@
+#include "alarm/frm_alarm_notif.h"
 #include "app/frm_Main.h"
-#include "core/Form.h"
 #include "core/TickSchedule.h"
 #include "mock/MockClock.h"
+#include "support/AlarmRecorder.h"
 #include "support/TempSettings.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +16,8 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    AlarmRecorder m_seen;
+
     // Sends a shortcut as the window system would, so that modality applies to it.
     static void press(frm_Main& main, Qt::Key key)
     {
@@ -21,51 +25,58 @@ class TestMainWindow : public QObject
     }
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        Form<frm_Main>::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void negativeStoredEdgesAreClampedToTheScreen()
     {
         TempSettings settings;
         settings.writeFile("[Main]\ntop=-30\nleft=600\n");
-        QCOMPARE(Form<frm_Main>::get().pos(), QPoint(40, 0));
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        QCOMPARE(main.pos(), QPoint(40, 0));
     }
 
-    void nextTickLandsJustAfterTheNextMark_data()
+    void nextTickLandsJustAfterTheNextSecond_data()
     {
         QTest::addColumn<QTime>("now");
-        QTest::addColumn<int>("period");
         QTest::addColumn<QTime>("mark");
-        QTest::newRow("on a second") << QTime(7, 29, 59) << 500 << QTime(7, 29, 59, 500);
-        // A tick that wakes early but after the second has turned waits for the next mark,
+        QTest::newRow("on a second") << QTime(7, 29, 59) << QTime(7, 30);
+        // A tick that wakes early but after the second has turned waits for the next one,
         // rather than ticking twice in a row.
-        QTest::newRow("woken early") << QTime(7, 30, 0, 3) << 500 << QTime(7, 30, 0, 500);
-        QTest::newRow("second half") << QTime(7, 30, 0, 505) << 500 << QTime(7, 30, 1);
-        QTest::newRow("before midnight") << QTime(23, 59, 59, 999) << 500 << QTime(0, 0);
-        QTest::newRow("whole seconds") << QTime(7, 30, 0, 1) << 1000 << QTime(7, 30, 1);
+        QTest::newRow("woken early") << QTime(7, 30, 0, 3) << QTime(7, 30, 1);
+        QTest::newRow("late") << QTime(7, 30, 0, 505) << QTime(7, 30, 1);
+        QTest::newRow("before midnight") << QTime(23, 59, 59, 999) << QTime(0, 0);
     }
-    void nextTickLandsJustAfterTheNextMark()
+    void nextTickLandsJustAfterTheNextSecond()
     {
         QFETCH(QTime, now);
-        QFETCH(int, period);
         QFETCH(QTime, mark);
-        QCOMPARE(now.addMSecs(TickSchedule::msecsToNextTick(now, period)),
+        QCOMPARE(now.addMSecs(TickSchedule::msecsToNextTick(now, 1000)),
                  mark.addMSecs(TickSchedule::Margin));
     }
 
-    void aLateTickAimsTheNextAtTheHalfSecond()
+    // One tick a second shows the time, follows the status line and checks the alarms.
+    void theTickShowsTheTimeAndRingsTheAlarm()
     {
         TempSettings settings;
-        MockClock clock(2026, 12, 7);
-        clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59, 750)));
-        frm_Main& main = Form<frm_Main>::get();
-        QCOMPARE(main.Timer1->interval(), 250 + TickSchedule::Margin);
+        settings.writeFile("[AlarmSetting]\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\n"
+                           "txtHr%200=07\ntxtMin%200=30\n");
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Vintrel Clock & Alarm")); // not yet shown
+        main.show();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Monday 07:30 (Next Alarm)"));
         clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0, 40)));
         main.Timer1_Timer();
-        QCOMPARE(main.Timer1->interval(), 460 + TickSchedule::Margin);
+        QCOMPARE(main.Timer1->interval(), 960 + TickSchedule::Margin);
+        QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), "7:30:00 AM");
+        QVERIFY(main.notification());
+        // The title follows the status line at once, without waiting for a tick.
+        QTest::mouseClick(main.notification()->cmd_okay, Qt::LeftButton);
+        QCOMPARE(main.windowTitle(), QStringLiteral("Tuesday 07:30 (Next Alarm)"));
+        // Closed with an alarm set, the clock says the alarms are off until it runs again.
+        main.close();
+        QCOMPARE(m_seen.informed.size(), 1);
+        QVERIFY(m_seen.informed.at(0).startsWith("Alarms off: "));
     }
 
     void modalWindowsHoldTheShortcutsBackWhileTheClockTicks_data()
@@ -80,8 +91,9 @@ private Q_SLOTS:
         QFETCH(int, window);
         TempSettings settings;
         MockClock clock(2026, 12, 7, 9, 0, 0);
-        Form<frm_Main>::showModeless();
-        frm_Main& main = Form<frm_Main>::get();
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QWidget* modal = nullptr;
         QString timeSeenWhileOpen;
@@ -89,7 +101,7 @@ private Q_SLOTS:
             modal = QApplication::activeModalWidget();
             press(main, Qt::Key_S);
             clock.advanceSeconds(5);
-            QTest::qWait(600);
+            QTest::qWait(1100);
             timeSeenWhileOpen = main.lblTime->text().replace(QChar(0x202f), u' ');
             if (modal)
                 modal->close();
@@ -98,6 +110,7 @@ private Q_SLOTS:
         QVERIFY(modal && modal != &main);
         QVERIFY2(!main.Calendar1, "the clock took a shortcut behind a modal window");
         QCOMPARE(timeSeenWhileOpen, "9:00:05 AM");
+        QTRY_VERIFY(!main.settingsWindow() && !main.notesWindow()); // closed is gone
 
         // Once the window has gone the shortcuts work again; hiding what was never made is
         // refused, not a crash.

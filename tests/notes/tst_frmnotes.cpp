@@ -1,8 +1,8 @@
 #include "app/frm_Main.h"
-#include "core/Form.h"
 #include "mock/MockClock.h"
 #include "notes/NoteStore.h"
 #include "notes/frmNotes.h"
+#include "support/AlarmRecorder.h"
 #include "support/ModalAnswer.h"
 #include "support/TempSettings.h"
 
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace
@@ -42,11 +43,6 @@ QStringList textsOf(const NoteList& list)
     return texts;
 }
 
-frmNotes& notes()
-{
-    return Form<frmNotes>::get();
-}
-
 } // namespace
 
 // The notes as stored, the notes window and the "N" on the clock, from Monday 7 December 2026.
@@ -56,6 +52,11 @@ class TestNotes : public QObject
 
     std::unique_ptr<TempSettings> m_settings;
     std::unique_ptr<MockClock> m_clock;
+    AlarmRecorder m_seen;
+    std::unique_ptr<frm_Main> m_main;
+    std::unique_ptr<frmNotes> m_window;
+
+    frmNotes& notes() { return *m_window; }
 
     QString stored(const QString& key) const { return m_settings->onDisk("Notes", key); }
     // The section on disk holds exactly the list's notes, in order, and nothing above them.
@@ -69,17 +70,22 @@ class TestNotes : public QObject
         QCOMPARE(onDisk, expected << "=");
         QCOMPARE(stored("NumNotes"), QString::number(list.NumNotes()));
     }
-    QLabel* indicator() { return Form<frm_Main>::get().lblNote; }
-    bool indicated() { return indicator()->isVisibleTo(&Form<frm_Main>::get()); }
-    // Starts the program's main window, answering a start-up message if one comes.
+    QLabel* indicator() { return m_main->lblNote; }
+    bool indicated() { return indicator()->isVisibleTo(m_main.get()); }
+    // Starts the program's main window, answering a start-up message if one comes, and
+    // opens the notes window beside it.
     std::shared_ptr<SeenBox> start()
     {
         const auto box = answerNextBox(QMessageBox::Ok);
-        Form<frm_Main>::load();
+        m_main = std::make_unique<frm_Main>(m_seen, m_seen);
+        m_main->Form_Load();
         QCoreApplication::processEvents(); // without a message, the answer finds nothing
+        m_window = std::make_unique<frmNotes>(m_main->dailyNotes());
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window->Form_Load();
         return box;
     }
-    void tick() { QMetaObject::invokeMethod(Form<frm_Main>::get().Timer1, "timeout"); }
+    void tick() { m_main->Timer1_Timer(); }
     int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
     // The enabled ones of Add, Edit and Delete, with the text the chosen day shows.
     QString choose(const QDate& day)
@@ -108,8 +114,8 @@ class TestNotes : public QObject
     }
     void cleanup()
     {
-        Form<frm_Main>::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_window.reset();
+        m_main.reset();
         m_clock.reset();
         m_settings.reset();
     }
@@ -127,10 +133,11 @@ class TestNotes : public QObject
         QFETCH(int, day);
         QFETCH(QStringList, texts);
         storeNotes(*m_settings, {{december(10), "10"}, {december(20), "20"}, {december(30), "30"}});
-        NoteList list = readNoteList(december(1));
-        QVERIFY(InsertNote(list, toDateSerial(december(day)), "new"));
-        QCOMPARE(textsOf(list), texts);
-        verifyOnDisk(list);
+        DailyNotes notes;
+        notes.ReadNotes();
+        QVERIFY(notes.InsertNote(toDateSerial(december(day)), "new"));
+        QCOMPARE(textsOf(notes.list()), texts);
+        verifyOnDisk(notes.list());
     }
 
     // Each note's text is its day, so the days read are checked along with the texts.
@@ -160,7 +167,8 @@ class TestNotes : public QObject
         if (list.NumNotes() == 0)
             return;
         // An edit lays the section out afresh, so nothing stale is left to be read back.
-        UpdateNoteText(list, 1, "edited");
+        updateStoredNoteText(list, 1, "edited");
+        QVERIFY(SettingsStore::flush(AppTitle));
         verifyOnDisk(list);
         QVERIFY(!m_settings->onDiskContains("Notes", "Day4"));
     }
@@ -169,10 +177,12 @@ class TestNotes : public QObject
     {
         NoteList list;
         list.notes.fill({1.0, QString()}, NoteList::MaxNotes);
-        QVERIFY(!InsertNote(list, 2, "one too many"));
+        QVERIFY(!insertStoredNote(list, 2, "one too many"));
+        QVERIFY(SettingsStore::flush(AppTitle));
         QVERIFY(!m_settings->onDiskContains("Notes", "NumNotes"));
         list.notes.removeLast();
-        QVERIFY(InsertNote(list, 2, "the last one"));
+        QVERIFY(insertStoredNote(list, 2, "the last one"));
+        QVERIFY(SettingsStore::flush(AppTitle));
         QCOMPARE(stored("NumNotes"), QString::number(NoteList::MaxNotes));
     }
 
@@ -180,20 +190,20 @@ class TestNotes : public QObject
     {
         // A directory in the file's place makes every save fail, even for root.
         QVERIFY(QDir().mkpath(m_settings->fileName()));
-        NoteList list;
-        ModalAnswerer answerer([](QWidget* box) { box->close(); });
-        InsertNote(list, 100, "first");
-        InsertNote(list, 200, "second");
-        UpdateNoteText(list, 1, "edited");
-        DeleteNote(list, 2);
-        QCOMPARE(answerer.seen, 4);
-        QCOMPARE(textsOf(list), QStringList{"edited"}); // kept for a later save
+        DailyNotes notes;
+        QSignalSpy failed(&notes, &DailyNotes::saveFailed);
+        notes.InsertNote(100, "first");
+        notes.InsertNote(200, "second");
+        notes.UpdateNoteText(1, "edited");
+        notes.DeleteNote(2);
+        QCOMPARE(failed.size(), 4);
+        QCOMPARE(textsOf(notes.list()), QStringList{"edited"}); // kept for a later save
     }
 
     void addEditAndDeleteReachTheStoreAndTheIndicator()
     {
         QVERIFY(!start()->seen);
-        Form<frmNotes>::showModeless();
+        notes().show();
         QVERIFY(QTest::qWaitForWindowActive(&notes()));
         QCOMPARE(choose(december(7)), QStringLiteral(" Add Note - -"));
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
@@ -201,6 +211,8 @@ class TestNotes : public QObject
         QCOMPARE(choose(december(7)), QStringLiteral(" Done - -"));
         QVERIFY(!notes().comDate->isEnabled());
         QTest::keyClicks(notes().txtNotes, "Buy bread");
+        QTest::keyClick(notes().txtNotes, Qt::Key_Escape); // a slip that loses nothing
+        QVERIFY(notes().isVisible());
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Monday, December 7, 2026"));
         QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(december(7))) + "Buy bread");
@@ -236,6 +248,7 @@ class TestNotes : public QObject
         notes().txtNotes->setPlainText("half typed");
         m_clock->set(2026, 12, 8, 0, 0, 1);
         tick();
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's")); // at once
         QCOMPARE(entryOf(december(7)), 0);
         QCOMPARE(notes().txtNotes->toPlainText(), QStringLiteral("half typed"));
         // Ending the edit stores it on its own day and lists the new day's dates: the expired
@@ -246,7 +259,6 @@ class TestNotes : public QObject
         QCOMPARE(notes().comDate->count(), 1 + 366);
         QCOMPARE(notes().comDate->itemText(0), QStringLiteral("(exp) Monday, December 7, 2026"));
         QCOMPARE(notes().comDate->itemText(366), QStringLiteral("Wednesday, December 8, 2027"));
-        QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's"));
         QCOMPARE(choose(december(7)), QStringLiteral("today's - - Delete Note")); // expired
         QCOMPARE(choose(december(8)), QStringLiteral("tomorrow's - Edit Note Delete Note"));
         m_clock->set(2026, 12, 9, 0, 0, 0);

@@ -40,6 +40,12 @@ public:
     {
         return QSettings(fileName(), QSettings::IniFormat).contains(section + u'/' + key);
     }
+    int keysOnDisk(const QString& section) const
+    {
+        QSettings file(fileName(), QSettings::IniFormat);
+        file.beginGroup(section);
+        return int(file.childKeys().size());
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Prints the names of the labels in the clock's main window, one a line, as a screen
-reader finds them on the accessibility bus."""
+reader finds them on the accessibility bus once the time is shown."""
 import sys
 import time
 
@@ -26,7 +26,7 @@ def main():
                     if window.name.endswith("Alarm is OFF") or "(Next Alarm)" in window.name:
                         found = []
                         labels(window, found)
-                        if found:
+                        if any(":" in name for name in found):
                             print("\n".join(found))
                             return 0
         time.sleep(0.1)

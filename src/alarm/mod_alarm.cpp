@@ -1,4 +1,4 @@
-#include "core/mod_alarm.h"
+#include "alarm/mod_alarm.h"
 
 #include <QWidget>
 #include <QWindow>

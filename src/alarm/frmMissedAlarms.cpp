@@ -1,0 +1,33 @@
+#include "alarm/frmMissedAlarms.h"
+
+#include "alarm/Scheduler.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmMissedAlarms::frmMissedAlarms()
+{
+    setObjectName(QStringLiteral("frmMissedAlarms"));
+    setWindowTitle(QStringLiteral("Missed Alarms"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    lstMissed = new QListWidget(this);
+    lstMissed->setObjectName(QStringLiteral("lstMissed"));
+    lstMissed->setAccessibleName(windowTitle());
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstMissed);
+    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+    resize(320, 180);
+}
+
+void frmMissedAlarms::addMissed(const QList<DateSerial>& alarms)
+{
+    for (DateSerial alarm : alarms)
+        lstMissed->addItem(QStringLiteral("Missed alarm: ") + alarmDayAndTime(alarm));
+}
