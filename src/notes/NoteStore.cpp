@@ -22,11 +22,6 @@ QString textKey(int n)
     return QStringLiteral("Text") + QString::number(n);
 }
 
-QString read(const QString& key, const QString& defaultValue = {})
-{
-    return GetSetting(AppTitle, section, key, defaultValue);
-}
-
 void write(const QString& key, const QString& value)
 {
     SaveSetting(AppTitle, section, key, value);
@@ -69,6 +64,10 @@ bool isUsableDay(std::optional<DateSerial> day)
 
 NoteList readNoteList(const QDate& today)
 {
+    const SettingsSectionReader stored(AppTitle, section);
+    const auto read = [&stored](const QString& key, const QString& defaultValue = {}) {
+        return stored.value(key, defaultValue);
+    };
     NoteList list;
     bool countReadable = false;
     const int declared = read(countKey, QStringLiteral("0")).trimmed().toInt(&countReadable);

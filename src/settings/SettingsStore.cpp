@@ -67,8 +67,9 @@ bool replaceWithReadable(const QSettings& damaged)
 std::shared_ptr<QSettings> openChecked(const QString& application)
 {
     auto settings = openFile(application);
-    // Some format errors come to light only when a section is parsed.
-    settings->allKeys();
+    // Some format errors come to light only when a section is parsed; listing the groups
+    // parses every section.
+    settings->childGroups();
     if (settings->status() != QSettings::FormatError)
         return settings;
     const QString copy =
@@ -95,12 +96,8 @@ QString path(const QString& section, const QString& key)
     return section + QLatin1Char('/') + key;
 }
 
-} // namespace
-
-QString GetSetting(const QString& application, const QString& section, const QString& key,
-                   const QString& defaultValue)
+QString textOf(const QVariant& value, const QString& defaultValue)
 {
-    const QVariant value = settingsFor(application).value(path(section, key));
     // A hand-edited value with commas reads back as a list; anything else that is not
     // text counts as missing.
     if (value.typeId() == QMetaType::QStringList)
@@ -108,6 +105,30 @@ QString GetSetting(const QString& application, const QString& section, const QSt
     if (!value.isValid() || !value.canConvert<QString>())
         return defaultValue;
     return value.toString();
+}
+
+} // namespace
+
+QString GetSetting(const QString& application, const QString& section, const QString& key,
+                   const QString& defaultValue)
+{
+    return textOf(settingsFor(application).value(path(section, key)), defaultValue);
+}
+
+SettingsSectionReader::SettingsSectionReader(const QString& application, const QString& section)
+    : m_settings(settingsFor(application))
+{
+    m_settings.beginGroup(section);
+}
+
+SettingsSectionReader::~SettingsSectionReader()
+{
+    m_settings.endGroup();
+}
+
+QString SettingsSectionReader::value(const QString& key, const QString& defaultValue) const
+{
+    return textOf(m_settings.value(key), defaultValue);
 }
 
 void SaveSetting(const QString& application, const QString& section, const QString& key,

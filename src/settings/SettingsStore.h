@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QSettings;
 class QWidget;
 
 // The program's only persistent storage: string values addressed by application, section
@@ -14,6 +15,23 @@ QString GetSetting(const QString& application, const QString& section, const QSt
 void SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value);
 void DeleteSetting(const QString& application, const QString& section, const QString& key);
+
+// Reads many keys of one section, as GetSetting does, without naming the section each time:
+// the notes are thousands of keys read at every start. No other access to the store may
+// come while it lives.
+class SettingsSectionReader
+{
+public:
+    SettingsSectionReader(const QString& application, const QString& section);
+    ~SettingsSectionReader();
+    SettingsSectionReader(const SettingsSectionReader&) = delete;
+    SettingsSectionReader& operator=(const SettingsSectionReader&) = delete;
+
+    QString value(const QString& key, const QString& defaultValue = {}) const;
+
+private:
+    QSettings& m_settings;
+};
 
 // Writes what is pending to disk and tells the user, in a message box over `parent`, when
 // that failed. Called once at the end of each write procedure.
