@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
 #include "app/WindowIcon.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto exitCode = handleCommandLine(argc, argv, QStringLiteral(VINTREL_VERSION)))
+        return *exitCode;
     prepareQtPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
