@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "alarm/frm_SetAlarm.h"
+#include "app/Autostart.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -108,6 +110,14 @@ void frm_Main::createMenu()
     itmHideCalendar->setEnabled(false);
     SepTwo = mnuMenu->addSeparator();
     SepTwo->setObjectName(QStringLiteral("SepTwo"));
+    itmStartAtLogin = mnuMenu->addAction(QStringLiteral("Start at &Login"), this,
+                                         &frm_Main::itmStartAtLogin_Click);
+    itmStartAtLogin->setObjectName(QStringLiteral("itmStartAtLogin"));
+    itmStartAtLogin->setCheckable(true);
+    // The desktop's own settings may have switched it off since the menu was last open.
+    connect(mnuMenu, &QMenu::aboutToShow, this, [this] {
+        itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath()));
+    });
 
     itmAbout = menuBar()->addAction(QStringLiteral("About"), this, &frm_Main::itmAbout_Click);
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
@@ -245,6 +255,15 @@ void frm_Main::itmHideCalendar_Click()
 void frm_Main::itmAbout_Click()
 {
     Form<frmAbout>::showModal();
+}
+
+void frm_Main::itmStartAtLogin_Click()
+{
+    const QString path = Autostart::entryPath();
+    const bool wanted = itmStartAtLogin->isChecked();
+    if (!Autostart::setEnabled(path, QCoreApplication::applicationFilePath(), wanted))
+        QMessageBox::warning(this, AppTitle, Autostart::failureText(path, wanted));
+    itmStartAtLogin->setChecked(Autostart::isEnabled(path));
 }
 
 void frm_Main::applyOuterSize()
