@@ -9,8 +9,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
     # run: the beep and the platform plugins Qt picks at run time, X11 and Wayland
     qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-base
-    # tests: the autostart entry checked as the desktop would
-    desktop-file-utils
+    # the Debian package: its dependencies read off the binaries; it and the autostart
+    # entry checked as the desktop would
+    dpkg-dev file desktop-file-utils appstream
     # end-to-end tests: a virtual X server, a window manager, window and clock control,
     # and a Wayland compositor without X
     xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime weston
