@@ -38,6 +38,21 @@ QString execArgument(const QString& argument)
     return escaped(text);
 }
 
+// The entry that starts `program`, an absolute path.
+QByteArray entryFor(const QString& program)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Vintrel Clock & Alarm\n"
+                          "Comment=Clock, calendar & alarm\n"
+                          "Icon=vintrel-clock\n"
+                          "TryExec=%1\n"
+                          "Exec=%2\n"
+                          "Terminal=false\n")
+        .arg(escaped(program), execArgument(program))
+        .toUtf8();
+}
+
 } // namespace
 
 namespace Autostart {
@@ -70,20 +85,6 @@ bool isEnabled(const QString& path)
             return false;
     }
     return true;
-}
-
-QByteArray entryFor(const QString& program)
-{
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Vintrel Clock & Alarm\n"
-                          "Comment=Clock, calendar & alarm\n"
-                          "Icon=vintrel-clock\n"
-                          "TryExec=%1\n"
-                          "Exec=%2\n"
-                          "Terminal=false\n")
-        .arg(escaped(program), execArgument(program))
-        .toUtf8();
 }
 
 bool setEnabled(const QString& path, const QString& program, bool enabled)

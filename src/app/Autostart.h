@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // Starting the clock at login, through the desktop's autostart folder: an entry there is
@@ -13,9 +12,6 @@ QString entryPath();
 
 // True when the entry at `path` exists and the desktop would start it.
 bool isEnabled(const QString& path);
-
-// The entry that starts `program`, an absolute path.
-QByteArray entryFor(const QString& program);
 
 // Writes the entry for `program` at `path` (replacing whatever is there), or removes it.
 // False when that failed.

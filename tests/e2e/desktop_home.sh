@@ -21,8 +21,7 @@ entry=$XDG_CONFIG_HOME/autostart/vintrel-clock.desktop
 # start_at_login CONDITION: chooses Menu → Start at Login, then waits for CONDITION to hold.
 start_at_login() {
     xdotool windowactivate --sync "$main" key --delay 100 alt+m l
-    for _ in $(seq 50); do eval "$1" && return 0; sleep 0.1; done
-    fail "after Start at Login, not: $1"
+    eventually "$1" || fail "after Start at Login, not: $1"
 }
 start_at_login '[ -f "$entry" ]'
 desktop-file-validate "$entry" || fail "the autostart entry is not valid"

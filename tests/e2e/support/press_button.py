@@ -7,27 +7,14 @@ import time
 import pyatspi
 
 
-def find_button(node, name):
-    if node is None:
-        return None
-    if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == name:
-        return node
-    for child in node:
-        found = find_button(child, name)
-        if found is not None:
-            return found
-    return None
-
-
 def main():
     app_name, button_name = sys.argv[1], sys.argv[2]
+    is_button = lambda node: node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == button_name
     for _ in range(100):
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == app_name:
-                button = find_button(app, button_name)
-                if button is not None:
-                    button.queryAction().doAction(0)
-                    return 0
+            button = app and app.name == app_name and pyatspi.findDescendant(app, is_button)
+            if button:
+                return 0 if button.queryAction().doAction(0) else 1
         time.sleep(0.1)
     return 1
 
