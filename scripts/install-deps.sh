@@ -7,10 +7,14 @@ packages=(
     # build
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
-    # run: the beep and the platform plugins Qt picks at run time
-    qt6-qpa-plugins gstreamer1.0-plugins-base
-    # end-to-end tests: a virtual X server, a window manager, window and clock control
-    xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime
+    # run: the beep and the platform plugins Qt picks at run time, X11 and Wayland
+    qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-base
+    # the Debian package: its dependencies read off the binaries; it and the autostart
+    # entry checked as the desktop would
+    dpkg-dev file desktop-file-utils appstream
+    # end-to-end tests: a virtual X server, a window manager, window and clock control,
+    # and a Wayland compositor without X
+    xvfb xauth openbox wmctrl xdotool x11-utils faketime libfaketime weston
     # end-to-end tests: a private session bus, a notification service stub, the
     # accessibility bus and its Python client
     dbus-daemon python3 python3-dbus python3-gi at-spi2-core python3-pyatspi

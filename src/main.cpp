@@ -1,5 +1,6 @@
 #include "alarm/Beeper.h"
 #include "alarm/DesktopNotification.h"
+#include "app/CommandLine.h"
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
 #include "app/WindowIcon.h"
@@ -12,6 +13,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto exitCode = handleCommandLine(argc, argv, QStringLiteral(VINTREL_VERSION)))
+        return *exitCode;
     prepareQtPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);

@@ -5,6 +5,7 @@
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
+#include "app/Autostart.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
@@ -130,6 +131,14 @@ void frm_Main::createMenu()
     itmHideCalendar->setEnabled(false);
     SepTwo = mnuMenu->addSeparator();
     SepTwo->setObjectName(QStringLiteral("SepTwo"));
+    itmStartAtLogin = mnuMenu->addAction(QStringLiteral("Start at &Login"), this,
+                                         &frm_Main::itmStartAtLogin_Click);
+    itmStartAtLogin->setObjectName(QStringLiteral("itmStartAtLogin"));
+    itmStartAtLogin->setCheckable(true);
+    // The desktop's own settings may have switched it off since the menu was last open.
+    connect(mnuMenu, &QMenu::aboutToShow, this, [this] {
+        itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath()));
+    });
 
     itmAbout = menuBar()->addAction(QStringLiteral("About"), this, &frm_Main::itmAbout_Click);
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
@@ -322,6 +331,15 @@ void frm_Main::itmAbout_Click()
     frmAbout about;
     about.Form_Load();
     about.exec();
+}
+
+void frm_Main::itmStartAtLogin_Click()
+{
+    const QString path = Autostart::entryPath();
+    const bool wanted = itmStartAtLogin->isChecked();
+    if (!Autostart::setEnabled(path, QCoreApplication::applicationFilePath(), wanted))
+        QMessageBox::warning(this, AppTitle, Autostart::failureText(path, wanted));
+    itmStartAtLogin->setChecked(Autostart::isEnabled(path));
 }
 
 void frm_Main::applyOuterSize()

@@ -66,6 +66,7 @@ public:
     QAction* itmShowCalendar;
     QAction* itmHideCalendar;
     QAction* SepTwo;
+    QAction* itmStartAtLogin;
     QAction* itmAbout;
 
 protected:
@@ -90,6 +91,7 @@ private:
     void itmShowCalendar_Click();
     void itmHideCalendar_Click();
     void itmAbout_Click();
+    void itmStartAtLogin_Click();
     void lblNote_Click();
 
     AlarmNotice& m_notice;

@@ -30,6 +30,14 @@ bool restrictToOwner(const QString& path)
     return QFile::setPermissions(path, ownerOnly);
 }
 
+void withdrawFromOthers(const QString& path)
+{
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    if (QFile::permissions(path) & others)
+        restrictToOwner(path);
+}
+
 void syncFolderOf(const QString& path)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());

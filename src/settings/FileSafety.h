@@ -14,6 +14,9 @@ void createPrivateFile(const QString& path);
 // Sets the mode to 0600 whatever the umask made of it.
 bool restrictToOwner(const QString& path);
 
+// Sets a file that others may read or write to 0600, and leaves any other file as it is.
+void withdrawFromOthers(const QString& path);
+
 // Makes a rename inside the file's folder survive a power cut, not only a killed program.
 void syncFolderOf(const QString& path);
 

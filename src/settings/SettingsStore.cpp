@@ -67,6 +67,9 @@ bool replaceWithReadable(const QSettings& damaged)
 std::shared_ptr<QSettings> openChecked(const QString& application)
 {
     auto settings = openFile(application);
+    // A file from before the store kept it private, or copied in by hand, holds notes that
+    // others could read.
+    FileSafety::withdrawFromOthers(settings->fileName());
     // Some format errors come to light only when a section is parsed; listing the groups
     // parses every section.
     settings->childGroups();

@@ -15,6 +15,13 @@ namespace {
 constexpr int reachableWidth = 40;
 constexpr int reachableHeight = 20;
 
+// A Wayland client can neither place its windows nor learn where they are: a position read
+// back there is made up, and one from an X session is kept for the next.
+bool positionsKnown()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QString twipsText(int pixels)
 {
     return QString::number(float(pixels * twipsPerPixel));
@@ -68,6 +75,8 @@ void restoreWindowPosition(QWidget* window, const QString& section, int defaultT
 
 void saveWindowPosition(QWidget* window, const QString& section)
 {
+    if (!positionsKnown())
+        return;
     const QPoint position = window->pos();
     SaveSetting(AppTitle, section, QStringLiteral("top"), twipsText(position.y()));
     SaveSetting(AppTitle, section, QStringLiteral("left"), twipsText(position.x()));

@@ -8,7 +8,7 @@
 class QWidget;
 
 // Window positions are stored in twips, as the decimal text of a number, under the keys
-// "top" and "left" of the window's own section.
+// "top" and "left" of the window's own section. On Wayland they are neither read nor written.
 
 // A stored coordinate in pixels; text that is not a number counts as missing.
 int storedCoordinate(const QString& text, int defaultTwips);

@@ -128,3 +128,9 @@ SETTINGS
     start_program LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 \
         FAKETIME="@$1"
 }
+
+# eventually CONDITION: waits up to 15 s for the shell condition to hold.
+eventually() {
+    for _ in $(seq 150); do eval "$1" && return 0; sleep 0.1; done
+    return 1
+}
