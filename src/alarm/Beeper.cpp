@@ -11,7 +11,9 @@ public:
     void beep() override { QApplication::beep(); }
 };
 
-std::unique_ptr<Beeper> loadTone()
+} // namespace
+
+std::unique_ptr<Beeper> ToneOnDemand::loadTone()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const QString& dir : {programDir, programDir + QStringLiteral("/" VINTREL_TONE_DIR)}) {
@@ -23,14 +25,13 @@ std::unique_ptr<Beeper> loadTone()
     return std::make_unique<SystemBeeper>();
 }
 
-} // namespace
+ToneOnDemand::ToneOnDemand(Loader load) : m_load(std::move(load)) {}
 
-ToneOnDemand::ToneOnDemand() = default;
 ToneOnDemand::~ToneOnDemand() = default;
 
 void ToneOnDemand::beep()
 {
     if (!m_tone)
-        m_tone = loadTone();
+        m_tone = m_load();
     m_tone->beep();
 }

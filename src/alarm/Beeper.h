@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 // The alarm's audible signal. Tests give the alarm clock a beeper that counts.
@@ -16,10 +17,17 @@ public:
 class ToneOnDemand final : public Beeper
 {
 public:
-    ToneOnDemand();
+    using Loader = std::function<std::unique_ptr<Beeper>()>;
+
+    // The loader finds the module; tests give one of their own.
+    explicit ToneOnDemand(Loader load = loadTone);
     ~ToneOnDemand() override;
     void beep() override;
 
+    // The module beside the program or in the library folder of an install, else the bell.
+    static std::unique_ptr<Beeper> loadTone();
+
 private:
+    Loader m_load;
     std::unique_ptr<Beeper> m_tone;
 };

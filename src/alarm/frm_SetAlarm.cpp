@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,7 +39,7 @@ int rowTop(int n)
 } // namespace
 
 frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : EditorDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_alarmClock(alarmClock)
 {
@@ -179,13 +178,6 @@ void frm_SetAlarm::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void frm_SetAlarm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
-        || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
-}
 
 void frm_SetAlarm::showSlots()
 {

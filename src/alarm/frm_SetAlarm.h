@@ -1,8 +1,8 @@
 #pragma once
 
 #include "alarm/AlarmSlot.h"
+#include "core/EditorDialog.h"
 
-#include <QDialog>
 #include <array>
 
 class AlarmClock;
@@ -21,7 +21,7 @@ class QScrollBar;
 //
 // Row n's controls are the n-th members of the control arrays; their objectNames are the
 // array name and the index, "chkOn_3", "txtHr_14".
-class frm_SetAlarm : public QDialog
+class frm_SetAlarm : public EditorDialog
 {
     Q_OBJECT
 
@@ -48,9 +48,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Escape and Return are left to the controls: a slip of the key neither drops the edits
-    // nor saves past an hour box's check.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createRow(int n);

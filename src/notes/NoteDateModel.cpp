@@ -19,8 +19,7 @@ int NoteDateModel::rowCount(const QModelIndex& parent) const
 
 QVariant NoteDateModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_dates.count() ||
-        (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return m_dates.entryText(index.row(), m_locale, m_longFormat);
 }

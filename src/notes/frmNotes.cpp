@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -37,7 +36,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QRect
 } // namespace
 
 frmNotes::frmNotes(DailyNotes& notes)
-    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : EditorDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_notes(notes)
 {
@@ -128,13 +127,6 @@ void frmNotes::PopulateComDate()
     chooseEntry(m_dates->dates().todayPosition);
 }
 
-void frmNotes::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
-        || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
-}
 
 void frmNotes::PopulateTxtNotes()
 {

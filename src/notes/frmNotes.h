@@ -2,7 +2,7 @@
 
 #include "core/DateSerial.h"
 
-#include <QDialog>
+#include "core/EditorDialog.h"
 
 class DailyNotes;
 class NoteDateModel;
@@ -16,7 +16,7 @@ class QPushButton;
 // "Edit Note" read "Done" while their mode lasts; the list of dates is locked meanwhile so
 // the text being typed always belongs to the chosen day, and notes read again meanwhile (a
 // new day) are shown once the mode has ended.
-class frmNotes : public QDialog
+class frmNotes : public EditorDialog
 {
     Q_OBJECT
 
@@ -42,11 +42,6 @@ class frmNotes : public QDialog
     QPushButton* cmdDelete;
     QPushButton* cmdClose;
     QPlainTextEdit* txtNotes;
-
-  protected:
-    // Escape and Return are left to the controls: a slip of the key never drops a note
-    // being typed.
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The notes were read again: the window follows, unless a note is being typed.

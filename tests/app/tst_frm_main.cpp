@@ -1,3 +1,4 @@
+#include "about/frmAbout.h"
 #include "alarm/frm_alarm_notif.h"
 #include "app/frm_Main.h"
 #include "core/TickSchedule.h"
@@ -7,7 +8,10 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -25,32 +29,19 @@ class TestMainWindow : public QObject
     }
 
 private Q_SLOTS:
-    void negativeStoredEdgesAreClampedToTheScreen()
+    void theWindowOpensWhereItWasLeftButNeverAboveOrLeftOfTheScreen()
     {
         TempSettings settings;
         settings.writeFile("[Main]\ntop=-30\nleft=600\n");
-        frm_Main main(m_seen, m_seen);
-        main.Form_Load();
-        QCOMPARE(main.pos(), QPoint(40, 0));
-    }
-
-    void nextTickLandsJustAfterTheNextSecond_data()
-    {
-        QTest::addColumn<QTime>("now");
-        QTest::addColumn<QTime>("mark");
-        QTest::newRow("on a second") << QTime(7, 29, 59) << QTime(7, 30);
-        // A tick that wakes early but after the second has turned waits for the next one,
-        // rather than ticking twice in a row.
-        QTest::newRow("woken early") << QTime(7, 30, 0, 3) << QTime(7, 30, 1);
-        QTest::newRow("late") << QTime(7, 30, 0, 505) << QTime(7, 30, 1);
-        QTest::newRow("before midnight") << QTime(23, 59, 59, 999) << QTime(0, 0);
-    }
-    void nextTickLandsJustAfterTheNextSecond()
-    {
-        QFETCH(QTime, now);
-        QFETCH(QTime, mark);
-        QCOMPARE(now.addMSecs(TickSchedule::msecsToNextTick(now, 1000)),
-                 mark.addMSecs(TickSchedule::Margin));
+        {
+            frm_Main main(m_seen, m_seen);
+            main.Form_Load();
+            QCOMPARE(main.pos(), QPoint(40, 0));
+            main.move(70, 50);
+            main.close();
+        }
+        QCOMPARE(settings.onDisk("Main", "top").toString() + ',' + settings.onDisk("Main", "left").toString(),
+                 "750,1050");
     }
 
     // One tick a second shows the time, follows the status line and checks the alarms.
@@ -113,12 +104,38 @@ private Q_SLOTS:
         QTRY_VERIFY(!main.settingsWindow() && !main.notesWindow()); // closed is gone
 
         // Once the window has gone the shortcuts work again; hiding what was never made is
-        // refused, not a crash.
+        // refused, not a crash. The calendar opens on today.
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         press(main, Qt::Key_H);
         press(main, Qt::Key_S);
         QVERIFY(main.Calendar1 && main.Calendar1->isVisible());
+        QCOMPARE(main.Calendar1->selectedDate(), QDate(2026, 12, 7));
+        QVERIFY(!main.itmShowCalendar->isEnabled() && main.itmHideCalendar->isEnabled());
+    }
+
+    void theAboutWindowNamesTheVersionAndItsHistory()
+    {
+        frm_Main main(m_seen, m_seen);
+        QTimer::singleShot(0, &main, [] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            const auto closing = qScopeGuard([about] { QTest::keyClick(about, Qt::Key_Escape); });
+            QCOMPARE(about->windowTitle() + ' ' + about->lblVersion->text(),
+                     "About Vintrel Clock & Alarm v3.0.1");
+            const QStringList history = about->txtUpdates->toPlainText().split("\n\n");
+            QCOMPARE(history.size(), 7);
+            QCOMPARE(history.first(), "v3.0.1 - Bug fix: Fixed alarm setting calculations.");
+            QCOMPARE(history.last(), "v1.0.1 - Bug fix.    Calendar now shows the correct date.");
+            QVERIFY(about->txtUpdates->isReadOnly() && !about->txtUpdates->font().bold());
+            const QFont title = about->lblTitle->font();
+            QVERIFY(title.bold() && title.pointSizeF() == 12 && title.styleHint() == QFont::SansSerif);
+            QCOMPARE(about->focusWidget(), about->cmdOK);
+            const QPoint centre = QApplication::primaryScreen()->availableGeometry().center();
+            QVERIFY((about->geometry().center() - centre).manhattanLength() <= 8);
+        });
+        main.itmAbout->trigger();
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 };
 

@@ -7,17 +7,13 @@ class MockClock final : public Clock
 {
 public:
     MockClock(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-        : m_now(QDate(year, month, day), QTime(hour, minute, second))
     {
+        set(QDateTime(QDate(year, month, day), QTime(hour, minute, second)));
         Clock::setInstance(this);
     }
     ~MockClock() override { Clock::setInstance(nullptr); }
 
     void set(const QDateTime& now) { m_now = now; }
-    void set(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-    {
-        m_now = QDateTime(QDate(year, month, day), QTime(hour, minute, second));
-    }
     void advanceSeconds(int seconds) { m_now = m_now.addSecs(seconds); }
     void advanceSecond() { advanceSeconds(1); }
 

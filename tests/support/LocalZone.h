@@ -4,20 +4,13 @@
 #include <ctime>
 
 // Puts the process's local time in another zone for as long as it lives.
-class LocalZone
-{
-public:
-    explicit LocalZone(const QByteArray& zone) : m_saved(qgetenv("TZ"))
+struct LocalZone {
+    explicit LocalZone(const QByteArray& zone) : saved(qgetenv("TZ")) { use(zone); }
+    ~LocalZone() { use(saved); }
+    static void use(const QByteArray& zone)
     {
         qputenv("TZ", zone);
         tzset();
     }
-    ~LocalZone()
-    {
-        qputenv("TZ", m_saved);
-        tzset();
-    }
-
-private:
-    QByteArray m_saved;
+    const QByteArray saved;
 };

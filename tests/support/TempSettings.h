@@ -31,20 +31,13 @@ public:
         SettingsStore::reopen();
     }
 
-    // What a fresh reader of the file sees, bypassing the store's cached copy.
-    QString onDisk(const QString& section, const QString& key) const
-    {
-        return QSettings(fileName(), QSettings::IniFormat).value(section + u'/' + key).toString();
-    }
-    bool onDiskContains(const QString& section, const QString& key) const
-    {
-        return QSettings(fileName(), QSettings::IniFormat).contains(section + u'/' + key);
-    }
-    int keysOnDisk(const QString& section) const
+    // What a fresh reader of the file sees, bypassing the store's cached copy: the value, or
+    // the number of keys in the section when no key is named.
+    QVariant onDisk(const QString& section, const QString& key = {}) const
     {
         QSettings file(fileName(), QSettings::IniFormat);
         file.beginGroup(section);
-        return int(file.childKeys().size());
+        return key.isEmpty() ? QVariant(file.childKeys().size()) : file.value(key);
     }
 
 private:

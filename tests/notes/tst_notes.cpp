@@ -6,6 +6,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TempSettings.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -14,25 +15,22 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace
-{
-
-using StoredNote = std::pair<QDate, QByteArray>;
-
-// Writes section "Notes" as the program lays it out: the notes numbered in the given order.
-void storeNotes(TempSettings& settings, const QList<StoredNote>& notes)
-{
-    QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(notes.size()) + "\n";
-    for (int n = 1; n <= notes.size(); ++n) {
-        file += "Day" + QByteArray::number(n) + "=" + QByteArray::number(toDateSerial(notes[n - 1].first))
-                + "\nText" + QByteArray::number(n) + "=" + notes[n - 1].second + "\n";
-    }
-    settings.writeFile(file);
-}
+namespace {
 
 QDate december(int day)
 {
     return QDate(2026, 12, day);
+}
+
+// Writes section "Notes" as the program lays it out, one note on each of the days of
+// December given, with the note's text its day.
+void storeNotes(TempSettings& settings, const QList<int>& days)
+{
+    QByteArray file = "[Notes]\nNumNotes=" + QByteArray::number(days.size()) + "\n";
+    for (int n = 1; n <= days.size(); ++n)
+        file += QStringLiteral("Day%1=%2\nText%1=%3\n")
+                    .arg(n).arg(toDateSerial(december(days[n - 1]))).arg(days[n - 1]).toUtf8();
+    settings.writeFile(file);
 }
 
 QStringList textsOf(const NoteList& list)
@@ -57,8 +55,7 @@ class TestNotes : public QObject
     std::unique_ptr<frmNotes> m_window;
 
     frmNotes& notes() { return *m_window; }
-
-    QString stored(const QString& key) const { return m_settings->onDisk("Notes", key); }
+    QString stored(const QString& key) const { return m_settings->onDisk("Notes", key).toString(); }
     // The section on disk holds exactly the list's notes, in order, and nothing above them.
     void verifyOnDisk(const NoteList& list)
     {
@@ -73,19 +70,20 @@ class TestNotes : public QObject
     QLabel* indicator() { return m_main->lblNote; }
     bool indicated() { return indicator()->isVisibleTo(m_main.get()); }
     // Starts the program's main window, answering a start-up message if one comes, and
-    // opens the notes window beside it.
-    std::shared_ptr<SeenBox> start()
+    // opens the notes window beside it. Returns the message.
+    QString start()
     {
-        const auto box = answerNextBox(QMessageBox::Ok);
+        const auto message = answerNextBox(QMessageBox::Ok);
         m_main = std::make_unique<frm_Main>(m_seen, m_seen);
         m_main->Form_Load();
         QCoreApplication::processEvents(); // without a message, the answer finds nothing
         m_window = std::make_unique<frmNotes>(m_main->dailyNotes());
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        new QAbstractItemModelTester(notes().comDate->model(),
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest, m_window.get());
         m_window->Form_Load();
-        return box;
+        return *message;
     }
-    void tick() { m_main->Timer1_Timer(); }
     int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
     // The enabled ones of Add, Edit and Delete, with the text the chosen day shows.
     QString choose(const QDate& day)
@@ -106,7 +104,7 @@ class TestNotes : public QObject
         QTest::mouseClick(mode, Qt::LeftButton);
     }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void init()
     {
         m_settings = std::make_unique<TempSettings>();
@@ -120,24 +118,31 @@ class TestNotes : public QObject
         m_settings.reset();
     }
 
-    void insertKeepsDayOrder_data()
+    void writesKeepTheDaysInOrderAndTheSectionExact()
     {
-        QTest::addColumn<int>("day"); // of December, with notes on the 10th, 20th and 30th
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("first") << 5 << QStringList{"new", "10", "20", "30"};
-        QTest::newRow("middle") << 25 << QStringList{"10", "20", "new", "30"};
-        QTest::newRow("last") << 31 << QStringList{"10", "20", "30", "new"};
-    }
-    void insertKeepsDayOrder()
-    {
-        QFETCH(int, day);
-        QFETCH(QStringList, texts);
-        storeNotes(*m_settings, {{december(10), "10"}, {december(20), "20"}, {december(30), "30"}});
+        storeNotes(*m_settings, {10, 20, 30});
         DailyNotes notes;
         notes.ReadNotes();
-        QVERIFY(notes.InsertNote(toDateSerial(december(day)), "new"));
-        QCOMPARE(textsOf(notes.list()), texts);
+        for (int day : {25, 5, 31}) // between, before and after the stored ones
+            QVERIFY(notes.InsertNote(toDateSerial(december(day)), QString::number(day)));
+        notes.DeleteNote(1);
+        notes.UpdateNoteText(2, "edited");
+        QCOMPARE(textsOf(notes.list()), QStringList({"10", "edited", "25", "30", "31"}));
         verifyOnDisk(notes.list());
+
+        NoteList full;
+        full.notes.fill({1.0, QString()}, NoteList::MaxNotes);
+        QVERIFY(!insertStoredNote(full, 2, "one too many"));
+        QCOMPARE(full.NumNotes(), NoteList::MaxNotes);
+
+        // A directory in the file's place makes every save fail, even for root.
+        QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
+        QSignalSpy failed(&notes, &DailyNotes::saveFailed);
+        notes.InsertNote(100, "first");
+        notes.UpdateNoteText(1, "kept");
+        notes.DeleteNote(2);
+        QCOMPARE(failed.size(), 3);
+        QCOMPARE(textsOf(notes.list()).first(), "kept"); // kept for a later save
     }
 
     // Each note's text is its day, so the days read are checked along with the texts.
@@ -160,7 +165,7 @@ class TestNotes : public QObject
         QFETCH(QByteArray, section);
         QFETCH(QStringList, texts);
         m_settings->writeFile("[Notes]\n" + section);
-        NoteList list = readNoteList(QDate(2026, 12, 7));
+        NoteList list = readNoteList(december(7));
         QCOMPARE(textsOf(list), texts);
         for (const DailyNote& note : list.notes)
             QVERIFY(note.text.isEmpty() || note.text == QString::number(note.day));
@@ -170,53 +175,28 @@ class TestNotes : public QObject
         updateStoredNoteText(list, 1, "edited");
         QVERIFY(SettingsStore::flush(AppTitle));
         verifyOnDisk(list);
-        QVERIFY(!m_settings->onDiskContains("Notes", "Day4"));
-    }
-
-    void aFullListRefusesAnInsert()
-    {
-        NoteList list;
-        list.notes.fill({1.0, QString()}, NoteList::MaxNotes);
-        QVERIFY(!insertStoredNote(list, 2, "one too many"));
-        QVERIFY(SettingsStore::flush(AppTitle));
-        QVERIFY(!m_settings->onDiskContains("Notes", "NumNotes"));
-        list.notes.removeLast();
-        QVERIFY(insertStoredNote(list, 2, "the last one"));
-        QVERIFY(SettingsStore::flush(AppTitle));
-        QCOMPARE(stored("NumNotes"), QString::number(NoteList::MaxNotes));
-    }
-
-    void aFailedWriteIsReportedOnce()
-    {
-        // A directory in the file's place makes every save fail, even for root.
-        QVERIFY(QDir().mkpath(m_settings->fileName()));
-        DailyNotes notes;
-        QSignalSpy failed(&notes, &DailyNotes::saveFailed);
-        notes.InsertNote(100, "first");
-        notes.InsertNote(200, "second");
-        notes.UpdateNoteText(1, "edited");
-        notes.DeleteNote(2);
-        QCOMPARE(failed.size(), 4);
-        QCOMPARE(textsOf(notes.list()), QStringList{"edited"}); // kept for a later save
+        QVERIFY(!m_settings->onDisk("Notes", "Day4").isValid());
     }
 
     void addEditAndDeleteReachTheStoreAndTheIndicator()
     {
-        QVERIFY(!start()->seen);
+        QCOMPARE(start(), "");
         notes().show();
         QVERIFY(QTest::qWaitForWindowActive(&notes()));
         QCOMPARE(choose(december(7)), QStringLiteral(" Add Note - -"));
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         // While a note is typed only "Done" is on offer, and the day cannot change.
         QCOMPARE(choose(december(7)), QStringLiteral(" Done - -"));
-        QVERIFY(!notes().comDate->isEnabled());
+        QVERIFY(!notes().comDate->isEnabled() && !notes().cmdClose->isEnabled());
         QTest::keyClicks(notes().txtNotes, "Buy bread");
         QTest::keyClick(notes().txtNotes, Qt::Key_Escape); // a slip that loses nothing
         QVERIFY(notes().isVisible());
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         QCOMPARE(notes().comDate->currentText(), QStringLiteral("(*) Monday, December 7, 2026"));
+        QVERIFY(notes().txtNotes->isReadOnly());
         QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(december(7))) + "Buy bread");
         QCOMPARE(indicator()->toolTip(), QStringLiteral("Buy bread"));
+        QCOMPARE(indicator()->accessibleDescription(), QStringLiteral("Buy bread"));
         // "Done" with nothing typed stores nothing; notes of other days leave the "N" alone.
         write(december(24), "");
         QCOMPARE(stored("NumNotes"), QStringLiteral("1"));
@@ -226,29 +206,31 @@ class TestNotes : public QObject
         QCOMPARE(indicator()->toolTip(), QStringLiteral("Buy bread"));
         write(december(7), ""); // a note edited to nothing is still a note
         QVERIFY(indicated());
-        QVERIFY(m_settings->onDiskContains("Notes", "Text1"));
+        QVERIFY(m_settings->onDisk("Notes", "Text1").isValid());
         answerNextBox(QMessageBox::No); // deleting asks first
         QTest::mouseClick(notes().cmdDelete, Qt::LeftButton);
         QCOMPARE(stored("NumNotes"), QStringLiteral("2"));
-        answerNextBox(QMessageBox::Yes);
+        const auto question = answerNextBox(QMessageBox::Yes);
         QTest::mouseClick(notes().cmdDelete, Qt::LeftButton);
+        QCOMPARE(*question, QStringLiteral("Are you sure you want to delete this entry?"));
         QCOMPARE(stored("Text1"), QStringLiteral("Wrap presents"));
-        QVERIFY(!m_settings->onDiskContains("Notes", "Day2"));
+        QVERIFY(!m_settings->onDisk("Notes", "Day2").isValid());
         QVERIFY(!indicated());
+        QTest::mouseClick(notes().cmdClose, Qt::LeftButton);
+        QVERIFY(!notes().isVisible());
     }
 
     void aNewDayRebuildsTheNotesOnceNothingIsBeingTyped()
     {
-        storeNotes(*m_settings,
-                   {{december(7), "today's"}, {december(8), "tomorrow's"}, {december(20), "draft"}});
-        QCOMPARE(start()->text, QStringLiteral("There are notes entered for today (Monday 7 December)."));
-        QCOMPARE(indicator()->toolTip(), QStringLiteral("today's"));
+        storeNotes(*m_settings, {7, 8, 20});
+        QCOMPARE(start(), QStringLiteral("There are notes entered for today (Monday 7 December)."));
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("7"));
         choose(december(20));
         QTest::mouseClick(notes().cmdEdit, Qt::LeftButton);
         notes().txtNotes->setPlainText("half typed");
-        m_clock->set(2026, 12, 8, 0, 0, 1);
-        tick();
-        QCOMPARE(indicator()->toolTip(), QStringLiteral("tomorrow's")); // at once
+        m_clock->set(QDateTime(december(8), QTime(0, 0, 1)));
+        m_main->Timer1_Timer();
+        QCOMPARE(indicator()->toolTip(), QStringLiteral("8")); // at once
         QCOMPARE(entryOf(december(7)), 0);
         QCOMPARE(notes().txtNotes->toPlainText(), QStringLiteral("half typed"));
         // Ending the edit stores it on its own day and lists the new day's dates: the expired
@@ -259,13 +241,13 @@ class TestNotes : public QObject
         QCOMPARE(notes().comDate->count(), 1 + 366);
         QCOMPARE(notes().comDate->itemText(0), QStringLiteral("(exp) Monday, December 7, 2026"));
         QCOMPARE(notes().comDate->itemText(366), QStringLiteral("Wednesday, December 8, 2027"));
-        QCOMPARE(choose(december(7)), QStringLiteral("today's - - Delete Note")); // expired
-        QCOMPARE(choose(december(8)), QStringLiteral("tomorrow's - Edit Note Delete Note"));
-        m_clock->set(2026, 12, 9, 0, 0, 0);
-        tick();
+        QCOMPARE(choose(december(7)), QStringLiteral("7 - - Delete Note")); // expired
+        QCOMPARE(choose(december(8)), QStringLiteral("8 - Edit Note Delete Note"));
+        m_clock->set(QDateTime(december(9), QTime(0, 0)));
+        m_main->Timer1_Timer();
         QVERIFY(!indicated());
     }
 };
 
 QTEST_MAIN(TestNotes)
-#include "tst_frmnotes.moc"
+#include "tst_notes.moc"

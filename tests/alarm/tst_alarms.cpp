@@ -1,0 +1,368 @@
+#include "alarm/AlarmClock.h"
+#include "alarm/BeepCount.h"
+#include "alarm/DesktopNotification.h"
+#include "alarm/TimeField.h"
+#include "mock/MockClock.h"
+#include "support/AlarmRecorder.h"
+#include "support/LocalZone.h"
+#include "support/TempSettings.h"
+
+#include <QDBusConnection>
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+// A moment in December 2026; the 7th is a Monday.
+DateSerial december(int day, int hour, int minute)
+{
+    return toDateSerial(at(2026, 12, day, hour, minute));
+}
+
+// Stores slot n switched on.
+void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char* minute,
+               DateSerial next = 0)
+{
+    const QStringList values{"1", QString::number(frequency), QString::number(dayChoice), hour,
+                             minute, dateSerialText(next)};
+    for (int field = 0; field < values.size(); ++field) {
+        static const char* const names[]{"chkOn", "comFreq", "comDays", "txtHr", "txtMin", "DateTime"};
+        SaveSetting(AppTitle, AlarmSection, alarmKey(names[field], n), values[field]);
+    }
+}
+
+} // namespace
+
+// The desktop's notification service, as the clock calls it over the session bus.
+class NotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList calls;
+
+public Q_SLOTS:
+    uint Notify(const QString& app, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList&, const QVariantMap& hints, int)
+    {
+        calls << QStringList{app, summary, body, QString::number(hints.value("urgency").toInt())}.join('|');
+        return 40 + calls.size();
+    }
+    void CloseNotification(uint id) { calls << QString::number(id); }
+};
+
+// The alarms without a window: when they fall, how the clock rings them and moves them on,
+// and what it stores.
+class TestAlarms : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempSettings> m_settings;
+    AlarmRecorder m_seen;
+
+    QString stored(const char* key) const { return m_settings->onDisk(AlarmSection, key).toString(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<TempSettings>();
+        m_seen = AlarmRecorder();
+    }
+
+    // 2026-12-07 is a Monday; 2026-12-11 a Friday, 12 and 13 the weekend. No expected time:
+    // the slot never rings.
+    void nextAlarmTime_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<int>("dayChoice");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::addColumn<QDateTime>("expected");
+        QTest::newRow("Monday, a second before") << at(2026, 12, 7, 7, 29, 59) << 0 << "07" << "30" << at(2026, 12, 7, 7, 30);
+        QTest::newRow("Monday, the minute itself") << at(2026, 12, 7, 7, 30) << 0 << "07" << "30" << at(2026, 12, 14, 7, 30);
+        QTest::newRow("Sunday on a Friday") << at(2026, 12, 11, 9, 0) << 6 << "8" << "0" << at(2026, 12, 13, 8, 0);
+        QTest::newRow("weekdays, Friday morning") << at(2026, 12, 11, 6, 59) << 7 << "07" << "00" << at(2026, 12, 11, 7, 0);
+        QTest::newRow("weekdays, Friday evening") << at(2026, 12, 11, 18, 0) << 7 << "07" << "00" << at(2026, 12, 14, 7, 0);
+        QTest::newRow("every day, month end") << at(2026, 2, 28, 23, 0) << 8 << "06" << "30" << at(2026, 3, 1, 6, 30);
+        QTest::newRow("weekend, Saturday after") << at(2026, 12, 12, 10, 0) << 9 << "09" << "00" << at(2026, 12, 13, 9, 0);
+        QTest::newRow("weekend, Sunday after") << at(2026, 12, 13, 10, 0) << 9 << "09" << "00" << at(2026, 12, 19, 9, 0);
+        QTest::newRow("weekend, across the year") << at(2026, 12, 31, 10, 0) << 9 << "09" << "00" << at(2027, 1, 2, 9, 0);
+        QTest::newRow("nothing chosen") << at(2026, 12, 7, 7, 0) << -1 << "07" << "30" << QDateTime();
+        QTest::newRow("choice past the list") << at(2026, 12, 7, 7, 0) << 10 << "07" << "30" << QDateTime();
+        QTest::newRow("hour not a number") << at(2026, 12, 7, 7, 0) << 8 << "ab" << "30" << QDateTime();
+    }
+    void nextAlarmTime()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(int, dayChoice);
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        QFETCH(QDateTime, expected);
+        QCOMPARE(NextAlarmTime(true, dayChoice, hour, minute, now),
+                 expected.isValid() ? toDateSerial(expected) : 0.0);
+        QCOMPARE(NextAlarmTime(false, dayChoice, hour, minute, now), 0.0);
+    }
+
+    // Lateness counts in real time. A minute the clock skips for summer time is due at the
+    // end of the gap; one it repeats, the first time round.
+    void whenAnAlarmIsDue_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("alarm"); // the wall clock's reading, as UTC so no zone moves it
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<AlarmCheck>("expected");
+        QTest::addColumn<bool>("oneOffExpired");
+        const QByteArray london("Europe/London"), berlin("Europe/Berlin"),
+            newYork("America/New_York"), lordHowe("Australia/Lord_Howe");
+        const QDateTime monday = utc(2026, 12, 7, 7, 30), gap = utc(2027, 3, 28, 2, 30);
+        QTest::newRow("a second before") << london << monday << utc(2026, 12, 7, 7, 29, 59) << AlarmCheck::Wait << false;
+        QTest::newRow("start of its minute") << london << monday << utc(2026, 12, 7, 7, 30, 0) << AlarmCheck::Ring << false;
+        QTest::newRow("end of its minute") << london << monday << utc(2026, 12, 7, 7, 30, 59) << AlarmCheck::Ring << true;
+        QTest::newRow("five minutes late") << london << monday << utc(2026, 12, 7, 7, 35) << AlarmCheck::RingLate << true;
+        QTest::newRow("a second more") << london << monday << utc(2026, 12, 7, 7, 35, 1) << AlarmCheck::Skip << true;
+        QTest::newRow("before the gap") << berlin << gap << utc(2027, 3, 28, 0, 59, 59) << AlarmCheck::Wait << false;
+        QTest::newRow("end of the gap") << berlin << gap << utc(2027, 3, 28, 1, 0) << AlarmCheck::Ring << false;
+        QTest::newRow("4 real minutes late") << berlin << utc(2027, 3, 28, 1, 58) << utc(2027, 3, 28, 1, 2) << AlarmCheck::RingLate << true;
+        QTest::newRow("New York gap") << newYork << utc(2027, 3, 14, 2, 30) << utc(2027, 3, 14, 7, 0) << AlarmCheck::Ring << false;
+        QTest::newRow("half-hour gap") << lordHowe << utc(2027, 10, 3, 2, 15) << utc(2027, 10, 2, 15, 29, 59) << AlarmCheck::Wait << false;
+        QTest::newRow("half-hour gap's end") << lordHowe << utc(2027, 10, 3, 2, 15) << utc(2027, 10, 2, 15, 30) << AlarmCheck::Ring << false;
+        QTest::newRow("repeated half hour") << lordHowe << utc(2027, 4, 4, 1, 45) << utc(2027, 4, 3, 14, 45) << AlarmCheck::Ring << false;
+        QTest::newRow("repeated hour, first pass") << berlin << utc(2027, 10, 31, 2, 30) << utc(2027, 10, 31, 0, 30) << AlarmCheck::Ring << false;
+        QTest::newRow("repeated hour, second pass") << berlin << utc(2027, 10, 31, 2, 30) << utc(2027, 10, 31, 1, 30) << AlarmCheck::Skip << true;
+    }
+    void whenAnAlarmIsDue()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, alarm);
+        QFETCH(QDateTime, now);
+        QFETCH(AlarmCheck, expected);
+        QFETCH(bool, oneOffExpired);
+        const LocalZone local(zone);
+        const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
+        QCOMPARE(checkAlarm(serial, now.toLocalTime()), expected);
+        QCOMPARE(checkAlarm(NoAlarmSentinel, now.toLocalTime()), AlarmCheck::Wait);
+        const AlarmSlot oneOff{true, Frequency::OnceOnly, 0, "07", "30", serial};
+        QCOMPARE(::oneOffExpired(oneOff, now.toLocalTime().addMSecs(900)), oneOffExpired);
+        QVERIFY(!::oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial}, now.addDays(9)));
+        // The status line shows the alarm as set, also where the clock skips it.
+        QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
+    }
+
+    void rulesOfTheSlotsAndTheBeeping()
+    {
+        SlotTable slots;
+        QCOMPARE(nextAlarmStatusText(soonestOf(slots)), "Alarm is OFF");
+        slots[3].nextAlarm = slots[8].nextAlarm = december(10, 6, 15);
+        slots[11].nextAlarm = december(8, 7, 5); // slots off hold 0
+        QCOMPARE(nextAlarmStatusText(soonestOf(slots), QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
+        QCOMPARE(dayListTexts(Frequency::OnceOnly).size(), 7);
+        QCOMPARE(dayListTexts(Frequency::Regular).mid(6), QStringList({"Sunday", "Monday to Friday",
+                                                                       "Monday to Sunday", "Saturday & Sunday"}));
+        // A once-only list has no patterns: a pattern becomes Monday, a weekday stays.
+        for (const auto& [frequency, choice, kept] : {std::tuple{0, 6, 6}, {0, 7, 0}, {1, 9, 9}, {0, -1, -1}})
+            QCOMPARE(dayChoiceKeptFor(frequency, choice), kept);
+        for (const auto& [text, hour] : {std::pair{"7", 7}, {" 23 ", 23}, {"+5", 5}, {"24", -1},
+                                         {"-1", -1}, {"1.", -1}, {"ab", -1}, {"", -1}})
+            QCOMPARE(timeFieldValue(text, HighestHour).value_or(-1), hour);
+        QCOMPARE(paddedTimeField("7") + paddedTimeField("45"), "0745");
+        // floor(2.5 * duration) + 2 beeps; each ringing counts afresh.
+        int elapsed = 0;
+        for (const auto& [duration, beeps] : {std::pair{1, 4}, {2, 7}, {2, 7}, {5, 14}, {60, 152}}) {
+            int count = 1;
+            while (!beepTickIsLast(elapsed, duration))
+                ++count;
+            QCOMPARE(count, beeps);
+        }
+    }
+
+    void valuesNoSaveWritesLoadAsDefaults()
+    {
+        m_settings->writeFile("[AlarmSetting]\ndur=61\n"
+                              "chkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
+                              "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\n"
+                              "comFreq%202=-1\ncomDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\n");
+        const StoredAlarms stored = readStoredAlarms();
+        QCOMPARE(stored.duration, 5);
+        QStringList slots; // on, frequency, day, time and next alarm of slots 0 to 3
+        for (const AlarmSlot& slot : QList<AlarmSlot>(stored.slots.begin(), stored.slots.begin() + 4))
+            slots << QStringLiteral("%1 %2 %3 %4:%5 %6").arg(slot.isOn).arg(slot.frequency)
+                         .arg(slot.dayChoice).arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm);
+        // Slot 1 holds a pattern on a once-only slot; slot 3 was never saved.
+        QCOMPARE(slots, QStringList({"0 1 0 12:00 0", "0 0 0 12:00 0", "0 0 3 ab:00 0", "0 0 0 12:00 0"}));
+    }
+
+    void ringsInItsMinuteAndMovesEverySlotOn()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        storeSlot(1, Frequency::OnceOnly, 0, "07", "30", december(7, 7, 30));
+        SaveSetting(AppTitle, AlarmSection, "dur", "1");
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy status(&alarms, &AlarmClock::nextAlarmTextChanged);
+        QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
+        QSignalSpy ended(&alarms, &AlarmClock::ringingEnded);
+        alarms.start();
+        QCOMPARE(status.takeLast().at(0), "Monday 07:30 (Next Alarm)");
+        alarms.check(clock.now());
+        clock.advanceSecond();
+        alarms.check(clock.now());
+        alarms.check(clock.now()); // one alarm, one ringing
+        QCOMPARE(ringing.size(), 1);
+        QCOMPARE(ringing.at(0).at(0).toDouble(), december(7, 7, 30));
+        QCOMPARE(m_seen.posted, QStringList{"07:30"});
+        // A duration of 1 s: 4 beeps, then silence while it waits.
+        QTRY_COMPARE(m_seen.beeps, 4);
+        QTest::qWait(500);
+        QCOMPARE(m_seen.beeps + ended.size(), 4);
+
+        // Acknowledged within its own second: the one-off has rung all the same.
+        alarms.acknowledge();
+        alarms.acknowledge(); // with nothing ringing, nothing to do
+        QCOMPARE(ended.size() + m_seen.withdrawals, 2);
+        QCOMPARE(status.takeLast().at(0), "Tuesday 07:30 (Next Alarm)");
+        QCOMPARE(stored("chkOn 1") + stored("DateTime 0"), "0" + dateSerialText(december(8, 7, 30)));
+        clock.advanceSeconds(30);
+        alarms.check(clock.now());
+        QCOMPARE(ringing.size(), 1);
+    }
+
+    void lateAlarmsRingUpToFiveMinutesAndLaterOnesAreReportedMissed()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        storeSlot(1, Frequency::OnceOnly, 1, "09", "00", december(8, 9, 0));
+        MockClock clock(2026, 12, 7, 7, 0, 0);
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
+        QSignalSpy missed(&alarms, &AlarmClock::alarmsMissed);
+        alarms.start();
+        clock.set(at(2026, 12, 7, 7, 35));
+        alarms.check(clock.now());
+        QCOMPARE(ringing.size(), 1);
+        alarms.acknowledge();
+        // Asleep until Wednesday: both Tuesday alarms are reported, neither rings.
+        clock.set(at(2026, 12, 9, 7, 35, 1));
+        alarms.check(clock.now());
+        QCOMPARE(ringing.size(), 1);
+        QCOMPARE(missed.size(), 1);
+        QCOMPARE(missed.at(0).at(0).value<QList<DateSerial>>(),
+                 QList<DateSerial>({december(8, 7, 30), december(8, 9, 0)}));
+        QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Tuesday 07:30", "Missed alarm: Tuesday 09:00"}));
+        QCOMPARE(stored("chkOn 1"), "0");
+        QCOMPARE(alarms.nextAlarmText(), "Thursday 07:30 (Next Alarm)");
+    }
+
+    // The night summer time begins in Berlin, 02:00 becomes 03:00; the night it ends, 03:00
+    // becomes 02:00 again.
+    void summerTimeNightsRingOnce()
+    {
+        const LocalZone berlin("Europe/Berlin");
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "02", "30");
+        storeSlot(1, Frequency::OnceOnly, DayChoice::Sunday, "02", "30",
+                  toDateSerial(QDate(2027, 3, 28), QTime(2, 30)));
+        MockClock clock(2027, 3, 28, 1, 59, 59);
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
+        alarms.start();
+        // The one-off's moment does not exist as a local time, yet it is not past.
+        QVERIFY(alarms.slots()[1].isOn);
+        QCOMPARE(alarms.nextAlarmText(), "Sunday 02:30 (Next Alarm)");
+        alarms.check(clock.now());
+        clock.advanceSecond();
+        QCOMPARE(clock.now().time(), QTime(3, 0));
+        alarms.check(clock.now());
+        QCOMPARE(ringing.size(), 1);
+        clock.advanceSeconds(20);
+        alarms.acknowledge();
+        QCOMPARE(stored("chkOn 1"), "0");
+        QCOMPARE(alarms.nextAlarmText(), "Monday 02:30 (Next Alarm)");
+
+        clock.set(utc(2027, 10, 31, 0, 29, 59).toLocalTime());
+        alarms.saveSettings(alarms.slots(), 5);
+        for (int hour = 0; hour < 2; ++hour) {
+            alarms.check(clock.now());
+            clock.advanceSecond();
+            alarms.check(clock.now());
+            alarms.acknowledge();
+            clock.advanceSeconds(3599);
+        }
+        QCOMPARE(ringing.size(), 2);
+    }
+
+    void savesAllNinetyOneValuesAndReportsAFailedSave()
+    {
+        MockClock clock(2026, 12, 7, 7, 0);
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
+        alarms.start();
+        SlotTable slots = alarms.slots();
+        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0};
+        slots[14].hourText = "7"; // kept as typed: the window pads it
+        alarms.saveSettings(slots, 60);
+        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 91);
+        QStringList values;
+        for (const char* key : {"dur", "chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4",
+                                "DateTime 4", "DateTime 5", "txtHr 14"})
+            values << stored(key);
+        QCOMPARE(values, QStringList({"60", "1", "1", "9", "06", "45", dateSerialText(december(12, 6, 45)), "0", "7"}));
+        QCOMPARE(failed.size(), 0);
+        // A directory in the file's place makes every save fail, even for root.
+        QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
+        alarms.saveSettings(slots, 60);
+        QCOMPARE(failed.size(), 1);
+    }
+
+    void theToneIsLoadedAtTheFirstBeepOnly()
+    {
+        int loads = 0;
+        ToneOnDemand tone([&] {
+            ++loads;
+            return std::make_unique<AlarmRecorder>();
+        });
+        tone.beep();
+        tone.beep();
+        QCOMPARE(loads, 1);
+    }
+
+    void noticesReachTheDesktopsNotificationService()
+    {
+        QProcess bus;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        NotificationService service;
+        QDBusConnection session = QDBusConnection::sessionBus();
+        QVERIFY(session.registerObject("/org/freedesktop/Notifications", &service,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(session.registerService("org.freedesktop.Notifications"));
+        DesktopNotification notice;
+        notice.withdraw(); // nothing shown, nothing to close
+        notice.post("07:30");
+        QTRY_COMPARE(service.calls.size(), 1);
+        QTest::qWait(100); // for the answer with its id
+        notice.withdraw();
+        notice.post("07:31");
+        notice.withdraw(); // before the answer: closed once it comes
+        notice.inform("Missed alarm", "Monday 07:30");
+        QTRY_COMPARE(service.calls, QStringList({"Vintrel Clock & Alarm|Alarm 07:30|The time is now 07:30|2", "41",
+                                                 "Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|2",
+                                                 "Vintrel Clock & Alarm|Missed alarm|Monday 07:30|1", "43"}));
+        bus.kill();
+        bus.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlarms)
+#include "tst_alarms.moc"
