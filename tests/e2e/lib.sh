@@ -57,7 +57,11 @@ start_window_manager() {
 # start_notification_service: a private session bus with a stub of the desktop notification
 # service on it, which writes the calls it gets to $calls.
 start_notification_service() {
-    start_session_bus
+    local bus_pid
+    { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
+        --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS
+    services+=("$bus_pid")
     calls=$work/calls
     background /usr/bin/python3 "$(dirname "$0")/support/notification_stub.py" "$calls"
     eventually '[ -f "$calls" ]' || fail "the notification stub did not start"
@@ -110,25 +114,3 @@ outer_geometry() {
              /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
 }
 
-# start_session_bus: a private D-Bus session bus, ended with the test.
-start_session_bus() {
-    local bus_pid
-    { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
-        --print-address=1 --print-pid=1)
-    export DBUS_SESSION_BUS_ADDRESS
-    services+=("$bus_pid")
-}
-
-# start_before_weekday_alarm MOMENT: stores one alarm, Monday to Friday at 07:30, and starts
-# the program with its clock at MOMENT.
-start_before_weekday_alarm() {
-    cat > "$settings_file" <<'SETTINGS'
-[AlarmSetting]
-chkOn%200=1
-comFreq%200=1
-comDays%200=7
-txtHr%200=07
-txtMin%200=30
-SETTINGS
-    start_program LD_PRELOAD=$faketime FAKETIME="@$1"
-}
