@@ -101,16 +101,3 @@ stored() {
         in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2) }
     ' "$settings_file"
 }
-
-# frame_of WINDOW: the window manager's frame around a window.
-frame_of() {
-    xwininfo -id "$1" -children | awk '/Parent window id/ { print $4 }'
-}
-
-# outer_geometry WINDOW: "X Y WIDTH HEIGHT" of the window with its frame.
-outer_geometry() {
-    xwininfo -id "$(frame_of "$1")" |
-        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
-             /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
-}
-
