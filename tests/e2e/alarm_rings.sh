@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The night summer time begins in Berlin (02:00 becomes 03:00): a daily 02:30 alarm and a
-# one-off for the same minute ring once, together, as the clock reaches 03:00. The
-# notification comes over the window in use and is posted, critical, to the desktop's
-# notification service. A key already being typed does not dismiss it; a second later
-# Space does, withdraws the posted one, switches the one-off off and moves the daily alarm
-# on to Monday.
+# The night summer time begins in Berlin (02:00 becomes 03:00), a daily 02:30 alarm and a
+# one-off for the same minute ring once, together, at 03:00: over the window in use, and
+# posted, critical, to the notification service. A key already being typed does not dismiss
+# it; a second later Space does, withdraws the posted one, switches the one-off off and
+# moves the daily alarm on to Monday.
 source "$(dirname "$0")/lib.sh"
 start_window_manager
 start_notification_service
@@ -23,10 +22,13 @@ txtHr%201=02
 txtMin%201=30
 DateTime%201=46474.1041666667
 SETTINGS
+SECONDS=0
 start_program TZ=Europe/Berlin LD_PRELOAD=$faketime FAKETIME='@2027-03-28 01:59:50'
 main=$(wait_for_window '^Sunday 02:30 \(Next Alarm\)$')
 open_from_main "$main" ctrl+n '^Daily Notes$' >/dev/null
 notification=$(wait_for_window '^Alarm Notification$' 30)
+# Ten seconds after 01:59:50 it is 03:00; bash counts whole seconds.
+[ "$SECONDS" -ge 9 ] || fail "the alarm rang after $SECONDS s, before 03:00"
 eventually '[ "$(xdotool getactivewindow)" = "$notification" ]' 5 ||
     fail "the notification did not come over the window in use"
 xdotool key Return
