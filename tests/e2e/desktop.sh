@@ -79,5 +79,4 @@ kill -9 "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 start_program
 wait_for_window "$main_title" >/dev/null
-echo "PASS: the command line, the private file, every window, the calendar in place, the" \
-    "autostart entry, the second start, the place kept, and a killed clock's lock taken over"
+echo "PASS: a day on the desktop, from the command line to a killed clock's lock taken over"

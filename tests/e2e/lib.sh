@@ -14,11 +14,7 @@ faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 app_pid=""
 services=()
 
-cleanup() {
-    kill $app_pid "${services[@]}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill $app_pid "${services[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -41,10 +37,9 @@ background() {
 }
 
 start_window_manager() {
-    # The window manager announces itself before its event loop runs, and a window mapped
-    # in between may never be managed. A request it can only answer from that loop shows
-    # it is ready: asked for three desktops, it says so once it listens. Now and then it
-    # stalls at start-up; a fresh one is started then.
+    # A window mapped before the window manager's event loop runs may never be managed.
+    # Asked for three desktops, it says so once that loop listens. Now and then it stalls
+    # at start-up; a fresh one is started then.
     for _ in 1 2 3; do
         background openbox --sm-disable
         eventually 'wmctrl -n 3 2>/dev/null &&
@@ -95,9 +90,4 @@ wait_for_exit() {
 }
 
 # stored SECTION KEY: a value of the settings file as the program wrote it.
-stored() {
-    awk -v section="[$1]" -v key="$2" '
-        /^\[/ { in_section = ($0 == section) }
-        in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2) }
-    ' "$settings_file"
-}
+stored() { sed -n "/^\[$1\]$/,/^\[/s/^$2=//p" "$settings_file"; }

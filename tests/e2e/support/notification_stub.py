@@ -14,25 +14,21 @@ NAME = "org.freedesktop.Notifications"
 class Notifications(dbus.service.Object):
     last_id = 41
 
-    def write(self, line):
-        with open(sys.argv[1], "a") as log:
-            log.write(line + "\n")
-
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
         self.last_id += 1
         urgency = int(hints.get("urgency", -1))
-        self.write(f"Notify|{app}|{summary}|{body}|urgency={urgency}|id={self.last_id}")
+        print(f"Notify|{app}|{summary}|{body}|urgency={urgency}|id={self.last_id}", file=log)
         return self.last_id
 
     @dbus.service.method(NAME, in_signature="u", out_signature="")
     def CloseNotification(self, notification_id):
-        self.write(f"CloseNotification|{int(notification_id)}")
+        print(f"CloseNotification|{int(notification_id)}", file=log)
 
 
 DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
 service = Notifications(bus, "/org/freedesktop/Notifications")
 name = dbus.service.BusName(NAME, bus)
-open(sys.argv[1], "a").close()
+log = open(sys.argv[1], "a", buffering=1)
 GLib.MainLoop().run()

@@ -11,7 +11,8 @@ import pyatspi
 def find(is_wanted):
     for _ in range(100):
         for app in pyatspi.Registry.getDesktop(0):
-            found = app and app.name == "Vintrel Clock & Alarm" and pyatspi.findDescendant(app, is_wanted)
+            ours = app and app.name == "Vintrel Clock & Alarm"
+            found = ours and pyatspi.findDescendant(app, is_wanted)
             if found:
                 return found
         time.sleep(0.1)
