@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# A day on an X desktop. The command line answers without a display; a settings file others
-# could read is made private at start; every window opens from the keyboard and the
-# calendar unfolds and folds back in place, sized with the window manager's frame; "Start
-# at Login" writes, renews and removes the autostart entry; a second start raises the first;
-# the place the user moved the clock to survives a restart; a killed clock's lock is taken.
+# A day on an X desktop: the command line without a display, a settings file made private,
+# every window from the keyboard, the calendar unfolding in place within the window
+# manager's frame, Start at Login on, renewed and off, a second start raising the first,
+# the moved clock reopening where it was left, and a killed clock's lock taken over.
 source "$(dirname "$0")/lib.sh"
 
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@"; }

@@ -31,10 +31,7 @@ eventually() {
 }
 
 # background COMMAND...: a service the test needs, ended with it.
-background() {
-    "$@" >/dev/null 2>&1 &
-    services+=($!)
-}
+background() { "$@" >/dev/null 2>&1 & services+=($!); }
 
 start_window_manager() {
     # A window mapped before the window manager's event loop runs may never be managed.
@@ -63,10 +60,7 @@ start_notification_service() {
 }
 
 # start_program [environment assignments...]: starts the clock in the background.
-start_program() {
-    env LC_ALL=en_US.UTF-8 "$@" "$program" &
-    app_pid=$!
-}
+start_program() { env LC_ALL=en_US.UTF-8 "$@" "$program" & app_pid=$!; }
 
 # wait_for_window TITLE-REGEX [SECONDS]: prints the id of a shown window whose title matches.
 wait_for_window() {
