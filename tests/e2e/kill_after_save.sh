@@ -11,8 +11,8 @@ kill_now() {
     kill -9 "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     app_pid=""
-    [ "$(stat -c %a "$settings_file")" = 600 ] ||
-        fail "the file is $(stat -c %a "$settings_file") after $1"
+    [ "$(stat -c %a "$settings_file" 2>&1)" = 600 ] ||
+        fail "after $1, the file's mode: $(stat -c %a "$settings_file" 2>&1)"
 }
 
 # The first row switched on, then "Save Settings", at its place in the window.
