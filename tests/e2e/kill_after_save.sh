@@ -43,8 +43,8 @@ eventually '[ "$(stored Notes NumNotes)" = 0 ]' || fail "the deletion was never 
 kill_now "deleting a note"
 grep -q '^Text1=' "$settings_file" && fail "the deleted note is still stored"
 
-# Kills at random moments while the alarms are saved: the file is always whole. The
-# announcement of a note would hold the clock's window back until answered.
+# Kills at random moments while the alarms are saved: the file is always whole. A deleted
+# note still announced would hold the clock's window back, so the first round fails then.
 RANDOM=6
 for round in $(seq 8); do
     start_program
