@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""A desktop notification service for the tests: it writes each call to a log, one line
-each, and hands out ids from 41. Usage: notification_stub.py LOG READY-FILE"""
+"""A desktop notification service for the tests: it writes each call to LOG, one a line,
+and hands out ids from 42. LOG is made once the service is on the bus.
+Usage: notification_stub.py LOG"""
 import sys
 
-import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
@@ -12,41 +12,23 @@ NAME = "org.freedesktop.Notifications"
 
 
 class Notifications(dbus.service.Object):
-    def __init__(self, bus, log):
-        super().__init__(bus, "/org/freedesktop/Notifications")
-        self.log = log
-        self.next_id = 41
-
-    def write(self, line):
-        with open(self.log, "a") as log:
-            log.write(line + "\n")
+    last_id = 41
 
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        self.next_id += 1
-        self.write(f"Notify|{app}|{summary}|{body}|urgency={int(hints.get('urgency', -1))}"
-                   f"|id={self.next_id}")
-        return self.next_id
+        self.last_id += 1
+        urgency = int(hints.get("urgency", -1))
+        print(f"Notify|{app}|{summary}|{body}|urgency={urgency}|id={self.last_id}", file=log)
+        return self.last_id
 
     @dbus.service.method(NAME, in_signature="u", out_signature="")
     def CloseNotification(self, notification_id):
-        self.write(f"CloseNotification|{int(notification_id)}")
-
-    @dbus.service.method(NAME, in_signature="", out_signature="as")
-    def GetCapabilities(self):
-        return ["body"]
+        print(f"CloseNotification|{int(notification_id)}", file=log)
 
 
-def main():
-    log, ready = sys.argv[1], sys.argv[2]
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    name = dbus.service.BusName(NAME, bus)
-    service = Notifications(bus, log)
-    open(ready, "w").close()
-    GLib.MainLoop().run()
-    del name, service
-
-
-if __name__ == "__main__":
-    main()
+DBusGMainLoop(set_as_default=True)
+bus = dbus.SessionBus()
+service = Notifications(bus, "/org/freedesktop/Notifications")
+name = dbus.service.BusName(NAME, bus)
+log = open(sys.argv[1], "a", buffering=1)
+GLib.MainLoop().run()
