@@ -36,7 +36,7 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void valuesComeBackVerbatimFromTheFile()
+    void valuesComeBackVerbatimAndWhatIsNotTextReadsAsMissing()
     {
         TempSettings settings;
         const QStringList values{"first line\r\nsecond line\n", "milk, \"eggs\"; bread = 3",
@@ -49,11 +49,7 @@ private Q_SLOTS:
             QCOMPARE(get("Notes", "Text " + QString::number(n)), values[n]);
         DeleteSetting(AppTitle, "Notes", "Text 0");
         QCOMPARE(get("Notes", "Text 0"), "missing");
-    }
 
-    void valuesThatAreNotTextReadAsMissing()
-    {
-        TempSettings settings;
         QByteArray garbage("[Main]\ntop=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x11)\nleft=600\n"
                            "[Notes]\nNumNotes=3, 4\nDay1=@Rect(1 2 3 4)\n=novalue\n[[[\n");
         for (int i = 0; i < 256; ++i)
