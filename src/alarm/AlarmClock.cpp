@@ -83,12 +83,19 @@ void AlarmClock::check(const QDateTime& now)
     case AlarmCheck::Skip: {
         const QList<DateSerial> missed = passedAlarms(now);
         moveOn();
-        for (DateSerial alarm : missed)
-            m_notice.inform(QStringLiteral("Missed alarm"), alarmDayAndTime(alarm));
-        Q_EMIT alarmsMissed(missed);
+        reportMissed(missed);
         return;
     }
     }
+}
+
+void AlarmClock::reportMissed(const QList<DateSerial>& missed)
+{
+    if (missed.isEmpty())
+        return;
+    for (DateSerial alarm : missed)
+        m_notice.inform(QStringLiteral("Missed alarm"), alarmDayAndTime(alarm));
+    Q_EMIT alarmsMissed(missed);
 }
 
 void AlarmClock::ring()
@@ -114,8 +121,12 @@ void AlarmClock::acknowledge()
     m_beepTimer.stop();
     m_beepElapsed = 0;
     m_notice.withdraw();
+    // Alarms whose minute came while this one rang had no ringing of their own.
+    QList<DateSerial> missed = passedAlarms(Clock::now());
+    missed.removeAll(m_ringing);
     moveOn();
     m_ringing = 0;
+    reportMissed(missed);
     Q_EMIT ringingEnded();
 }
 

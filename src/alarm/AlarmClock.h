@@ -27,7 +27,8 @@ public:
     // "Save Settings": the edited slots and duration become the alarms, and are stored.
     void saveSettings(const SlotTable& slots, int duration);
     // Runs once a second. Rings the soonest alarm in its minute, or up to
-    // MissedAlarmGraceSeconds late; an alarm later than that is reported missed instead.
+    // MissedAlarmGraceSeconds late; an alarm later than that is reported missed instead, as
+    // are those whose minute comes while another rings.
     void check(const QDateTime& now);
     // The user has acknowledged the ringing alarm: the beeping stops and every slot moves on.
     void acknowledge();
@@ -63,6 +64,7 @@ private:
     // After an alarm, rung or missed: reload, reschedule, show and store the slots.
     void moveOn();
     QList<DateSerial> passedAlarms(const QDateTime& now) const;
+    void reportMissed(const QList<DateSerial>& missed);
 
     Beeper& m_beeper;
     AlarmNotice& m_notice;
