@@ -28,37 +28,31 @@ class TestMainWindow : public QObject
     }
 
 private Q_SLOTS:
-    void theWindowOpensWhereItWasLeftButNeverAboveOrLeftOfTheScreen()
+    // The window opens where it was left, but never above or left of the screen. One tick a
+    // second, just after the second turns, shows the time; the title bar repeats the status
+    // line once the window is shown.
+    void theWindowOpensInPlaceAndTicksOnTheSecond()
     {
         TempSettings settings;
         settings.writeFile("[Main]\ntop=-30\nleft=600\n");
+        MockClock clock(2026, 12, 7, 7, 29, 59);
         {
             frm_Main main(m_seen, m_seen);
             main.Form_Load();
             QCOMPARE(main.pos(), QPoint(40, 0));
+            QCOMPARE(main.windowTitle(), "Vintrel Clock & Alarm");
+            main.show();
+            QCOMPARE(main.windowTitle(), "Alarm is OFF");
+            clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0, 40)));
+            main.Timer1_Timer();
+            QCOMPARE(main.Timer1->interval(), 960 + TickSchedule::Margin);
+            QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), "7:30:00 AM");
+            QCOMPARE(main.lblTime->font().pointSizeF(), 18.0);
             main.move(70, 50);
             main.close();
         }
         QCOMPARE(settings.onDisk("Main", "top").toString() + ',' + settings.onDisk("Main", "left").toString(),
                  "750,1050");
-    }
-
-    // One tick a second, just after the second turns, shows the time; the title bar repeats
-    // the status line once the window is shown.
-    void theTickShowsTheTimeAndTheTitleTheNextAlarm()
-    {
-        TempSettings settings;
-        MockClock clock(2026, 12, 7, 7, 29, 59);
-        frm_Main main(m_seen, m_seen);
-        main.Form_Load();
-        QCOMPARE(main.windowTitle(), "Vintrel Clock & Alarm");
-        main.show();
-        QCOMPARE(main.windowTitle(), "Alarm is OFF");
-        clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0, 40)));
-        main.Timer1_Timer();
-        QCOMPARE(main.Timer1->interval(), 960 + TickSchedule::Margin);
-        QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), "7:30:00 AM");
-        QCOMPARE(main.lblTime->font().pointSizeF(), 18.0);
     }
 
     void modalWindowsHoldTheShortcutsBackWhileTheClockTicks_data()
