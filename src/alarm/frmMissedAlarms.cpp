@@ -17,12 +17,12 @@ frmMissedAlarms::frmMissedAlarms()
     lstMissed->setAccessibleName(windowTitle());
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstMissed);
-    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+    layout->addWidget(cmdOK);
+    layout->setAlignment(cmdOK, Qt::AlignRight);
     resize(320, 180);
 }
 

@@ -72,10 +72,9 @@ frm_alarm_notif::frm_alarm_notif(DateSerial alarm)
     cmd_okay->setObjectName(QStringLiteral("cmd_okay"));
     cmd_okay->setGeometry(twipsRect(720, 840, 1695, 615));
     cmd_okay->setFont(sansFont(18));
-    cmd_okay->setDefault(true);
     connect(cmd_okay, &QPushButton::clicked, this, &frm_alarm_notif::cmd_okay_Click);
 
-    installEventFilter(this);
+    // The button holds the focus from the start, so every key comes to it first.
     cmd_okay->installEventFilter(this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

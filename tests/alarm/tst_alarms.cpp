@@ -303,13 +303,16 @@ private Q_SLOTS:
     void theToneIsLoadedAtTheFirstBeepOnly()
     {
         int loads = 0;
+        AlarmRecorder* loaded = nullptr;
         ToneOnDemand tone([&] {
             ++loads;
-            return std::make_unique<AlarmRecorder>();
+            auto recorder = std::make_unique<AlarmRecorder>();
+            loaded = recorder.get();
+            return recorder;
         });
         tone.beep();
         tone.beep();
-        QCOMPARE(loads, 1);
+        QVERIFY(loads == 1 && loaded->beeps == 2);
     }
 
     void noticesReachTheDesktopsNotificationService()

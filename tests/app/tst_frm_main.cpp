@@ -112,6 +112,7 @@ private Q_SLOTS:
             QCOMPARE(history.first(), "v3.0.1 - Bug fix: Fixed alarm setting calculations.");
             QCOMPARE(history.last(), "v1.0.1 - Bug fix.    Calendar now shows the correct date.");
             QVERIFY(about->txtUpdates->isReadOnly() && !about->txtUpdates->font().bold());
+            QCOMPARE(about->txtUpdates->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             const QFont title = about->lblTitle->font();
             QVERIFY(title.bold() && title.pointSizeF() == 12 && title.styleHint() == QFont::SansSerif);
             QCOMPARE(about->focusWidget(), about->cmdOK);
