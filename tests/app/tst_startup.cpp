@@ -36,6 +36,9 @@ private Q_SLOTS:
             QCOMPARE(outcome.err.isEmpty(), exitCode != 1);
             QCOMPARE(outcome.out.isEmpty(), exitCode != 0);
         }
+        char program[] = "vintrel-clock", version[] = "--version";
+        char* argv[] = {program, version, nullptr};
+        QCOMPARE(handleCommandLine(2, argv, "3.0.1").value_or(-1), 0);
     }
 
     void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()

@@ -210,6 +210,9 @@ private Q_SLOTS:
         storeNotes({7, 8, 20});
         QCOMPARE(start(), "There are notes entered for today (Monday 7 December).");
         QCOMPARE(m_main->lblNote->toolTip(), "7");
+        // A click on the "N" opens the notes beside the clock, which stays usable.
+        QTest::mouseClick(m_main->lblNote, Qt::LeftButton);
+        QVERIFY(m_main->notesWindow()->isVisible() && !QApplication::activeModalWidget());
         choose(december(20));
         QTest::mouseClick(notes().cmdEdit, Qt::LeftButton);
         notes().txtNotes->setPlainText("half typed");
