@@ -172,7 +172,7 @@ private Q_SLOTS:
     {
         QCOMPARE(start(), "");
         notes().show();
-        QVERIFY(QTest::qWaitForWindowActive(&notes()));
+        QVERIFY(QTest::qWaitForWindowActive(&notes()) && notes().txtNotes->isReadOnly());
         QCOMPARE(choose(december(7)), " Add Note - -");
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         // While a note is typed only "Done" is on offer, and the day cannot change.
