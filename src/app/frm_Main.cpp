@@ -146,6 +146,11 @@ void frm_Main::createMenu()
 
 frm_Main::~frm_Main()
 {
+    deleteWindows();
+}
+
+void frm_Main::deleteWindows()
+{
     delete m_settingsWindow;
     delete m_notesWindow;
     delete m_notification;
@@ -197,11 +202,7 @@ void frm_Main::Form_Unload()
                                        "until it is started again."));
     if (m_settingsWindow)
         m_settingsWindow->Form_Unload();
-    // Gone without a close: a ringing alarm left unacknowledged is not moved on.
-    delete m_settingsWindow;
-    delete m_notesWindow;
-    delete m_notification;
-    delete m_missedAlarms;
+    deleteWindows();
     saveWindowPosition(this, positionSection);
 }
 

@@ -82,6 +82,8 @@ private:
     void applyOuterSize();
     // The title bar repeats the status line while the window is shown.
     void refreshTitle();
+    // Gone without a close: a ringing alarm left unacknowledged is not moved on.
+    void deleteWindows();
     void showRinging(DateSerial alarm);
     void showMissed(const QList<DateSerial>& alarms);
     frmNotes& notes();
