@@ -19,12 +19,10 @@ QString DailyNotes::todayText() const
     return note > 0 ? m_list.note(note).text : QString();
 }
 
-bool DailyNotes::InsertNote(DateSerial day, const QString& text)
+void DailyNotes::InsertNote(DateSerial day, const QString& text)
 {
-    if (!insertStoredNote(m_list, day, text))
-        return false;
-    commit();
-    return true;
+    if (insertStoredNote(m_list, day, text))
+        commit();
 }
 
 void DailyNotes::UpdateNoteText(int n, const QString& text)

@@ -28,7 +28,7 @@ public:
 
     // The write procedures. Each stores the change, then reads the notes again. An insert is
     // refused when the list already holds NoteList::MaxNotes notes.
-    bool InsertNote(DateSerial day, const QString& text);
+    void InsertNote(DateSerial day, const QString& text);
     void UpdateNoteText(int n, const QString& text);
     void DeleteNote(int n);
 

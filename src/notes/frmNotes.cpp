@@ -213,8 +213,6 @@ void frmNotes::cmdEdit_Click()
 
     const DateSerial day = ListDays().at(comDate->currentIndex());
     cmdEdit->setText(EditCaption);
-    cmdAdd->setEnabled(false);
-    cmdDelete->setEnabled(true);
     comDate->setEnabled(true);
     m_notes.UpdateNoteText(CurrentNote, txtNotes->toPlainText());
     chooseDay(day);

@@ -34,12 +34,12 @@ private Q_SLOTS:
     void theWindowOpensInPlaceAndTicksOnTheSecond()
     {
         TempSettings settings;
-        settings.writeFile("[Main]\ntop=-30\nleft=600\n");
+        settings.writeFile("[Main]\ntop=-30\nleft=-15\n");
         MockClock clock(2026, 12, 7, 7, 29, 59);
         {
             frm_Main main(m_seen, m_seen);
             main.Form_Load();
-            QCOMPARE(main.pos(), QPoint(40, 0));
+            QCOMPARE(main.pos(), QPoint(0, 0));
             QCOMPARE(main.windowTitle(), "Vintrel Clock & Alarm");
             main.show();
             QCOMPARE(main.windowTitle(), "Alarm is OFF");

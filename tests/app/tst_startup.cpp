@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <unistd.h>
 
 // Settled before the first window: the command line, whether this is the one copy that
 // runs, on which Qt platform, with which icon; and the desktop's entry that starts it at login.
@@ -36,9 +39,21 @@ private Q_SLOTS:
             QCOMPARE(outcome.err.isEmpty(), exitCode != 1);
             QCOMPARE(outcome.out.isEmpty(), exitCode != 0);
         }
+        // As main() hands it over, and printed where the user reads it.
         char program[] = "vintrel-clock", version[] = "--version";
         char* argv[] = {program, version, nullptr};
-        QCOMPARE(handleCommandLine(2, argv, "3.0.1").value_or(-1), 0);
+        QTemporaryFile printed;
+        QVERIFY(printed.open());
+        const int terminal = ::dup(STDOUT_FILENO);
+        std::fflush(stdout);
+        ::dup2(printed.handle(), STDOUT_FILENO);
+        const auto status = handleCommandLine(2, argv, "3.0.1");
+        std::fflush(stdout);
+        ::dup2(terminal, STDOUT_FILENO);
+        ::close(terminal);
+        QCOMPARE(status.value_or(-1), 0);
+        QVERIFY(printed.seek(0));
+        QCOMPARE(printed.readAll(), "vintrel-clock 3.0.1\n");
     }
 
     void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()
@@ -71,6 +86,11 @@ private Q_SLOTS:
             const QByteArrayList e = QByteArray(env).split('|');
             QCOMPARE(preferredQtPlatform(e[0], e[1], e[2], e[3]), QByteArray(expected));
         }
+        qunsetenv("QT_QPA_PLATFORM");
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        qputenv("DISPLAY", ":0");
+        prepareQtPlatform();
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM") + ' ' + qgetenv("QT_XCB_NO_MITSHM"), "xcb 1");
     }
 
     // Catches pixel files left behind by a change to the artwork, or read in the wrong order.
