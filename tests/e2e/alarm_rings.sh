@@ -8,20 +8,8 @@ source "$(dirname "$0")/lib.sh"
 start_window_manager
 start_notification_service
 
-cat > "$settings_file" <<'SETTINGS'
-[AlarmSetting]
-chkOn%200=1
-comFreq%200=1
-comDays%200=8
-txtHr%200=02
-txtMin%200=30
-chkOn%201=1
-comFreq%201=0
-comDays%201=6
-txtHr%201=02
-txtMin%201=30
-DateTime%201=46474.1041666667
-SETTINGS
+store_alarm 0 1 8 02 30
+store_alarm 1 0 6 02 30 46474.1041666667
 SECONDS=0
 start_program TZ=Europe/Berlin LD_PRELOAD=$faketime FAKETIME='@2027-03-28 01:59:50'
 main=$(wait_for_window '^Sunday 02:30 \(Next Alarm\)$')

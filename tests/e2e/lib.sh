@@ -1,5 +1,5 @@
-# Shared steps of the end-to-end tests: a private config and runtime directory, a window
-# manager on the test's X server, and the program under test. Run under xvfb-run.
+# Shared steps of the end-to-end tests, run under xvfb-run: private config and runtime
+# directories, a window manager, a notification service and the program under test.
 set -euo pipefail
 
 program=${1:?usage: $0 path/to/vintrel-clock}
@@ -7,8 +7,7 @@ work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
-# The main window's title repeats its status line.
-main_title='^Alarm is OFF$'
+main_title='^Alarm is OFF$' # the status line, repeated
 settings_file="$XDG_CONFIG_HOME/Vintrel Clock & Alarm.conf"
 faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 app_pid=""
@@ -30,8 +29,7 @@ eventually() {
     return 1
 }
 
-# background COMMAND...: a service the test needs, ended with it.
-background() { "$@" >/dev/null 2>&1 & services+=($!); }
+background() { "$@" >/dev/null 2>&1 & services+=($!); } # a service, ended with the test
 
 start_window_manager() {
     # A window mapped before the window manager's event loop runs may never be managed.
@@ -71,16 +69,20 @@ wait_for_window() {
 }
 
 # open_from_main WINDOW KEY TITLE-REGEX: the key on the main window opens TITLE; prints its id.
-open_from_main() {
-    xdotool windowactivate --sync "$1" key "$2"
-    wait_for_window "$3"
-}
+open_from_main() { xdotool windowactivate --sync "$1" key "$2" && wait_for_window "$3"; }
 
 # wait_for_exit: the program ends within 10 s, and with status 0.
 wait_for_exit() {
     eventually '! kill -0 "$app_pid" 2>/dev/null' 10 || fail "the program did not end"
     wait "$app_pid" || fail "the program exited with status $?"
     app_pid=""
+}
+
+# store_alarm SLOT FREQUENCY DAYS HOUR MINUTE [NEXT]: a slot switched on, as the program saves it.
+store_alarm() {
+    grep -qx '\[AlarmSetting\]' "$settings_file" 2>/dev/null || echo '[AlarmSetting]' >>"$settings_file"
+    printf 'chkOn%%20%s=1\ncomFreq%%20%s=%s\ncomDays%%20%s=%s\ntxtHr%%20%s=%s\ntxtMin%%20%s=%s\nDateTime%%20%s=%s\n' \
+        "$1" "$1" "$2" "$1" "$3" "$1" "$4" "$1" "$5" "$1" "${6:-0}" >>"$settings_file"
 }
 
 # stored SECTION KEY: a value of the settings file as the program wrote it.

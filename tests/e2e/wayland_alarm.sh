@@ -11,14 +11,7 @@ background /usr/libexec/at-spi-bus-launcher --launch-immediately
 eventually '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' || fail "the compositor did not start"
 screen_reader() { /usr/bin/python3 "$(dirname "$0")/support/screen_reader.py" "$@"; }
 
-cat > "$settings_file" <<'SETTINGS'
-[AlarmSetting]
-chkOn%200=1
-comFreq%200=1
-comDays%200=7
-txtHr%200=07
-txtMin%200=30
-SETTINGS
+store_alarm 0 1 7 07 30
 start_program LD_PRELOAD=$faketime FAKETIME='@2026-12-07 07:29:45'
 heard=$(screen_reader read 'Monday 07:30 (Next Alarm)') || fail "the clock was not found"
 grep -qxE '7:(29:[45]|30:[0-5])[0-9] AM' <<<"$heard" || fail "no time of day among: $heard"

@@ -15,7 +15,6 @@ public:
 
     void set(const QDateTime& now) { m_now = now; }
     void advanceSeconds(int seconds) { m_now = m_now.addSecs(seconds); }
-    void advanceSecond() { advanceSeconds(1); }
 
 protected:
     QDateTime currentDateTime() const override { return m_now; }

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""A desktop notification service for the tests: it writes each call to LOG, one a line,
-and hands out ids from 42. LOG is made once the service is on the bus.
-Usage: notification_stub.py LOG"""
+"""notification_stub.py LOG: a desktop notification service that writes each call to LOG, one a
+line, and hands out ids from 42. LOG is made once the service is on the bus."""
 import sys
 
 import dbus.service
@@ -17,8 +16,7 @@ class Notifications(dbus.service.Object):
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
         self.last_id += 1
-        urgency = int(hints.get("urgency", -1))
-        print(f"Notify|{app}|{summary}|{body}|urgency={urgency}|id={self.last_id}", file=log)
+        print(f"Notify|{app}|{summary}|{body}|urgency={int(hints.get('urgency', -1))}|id={self.last_id}", file=log)
         return self.last_id
 
     @dbus.service.method(NAME, in_signature="u", out_signature="")
@@ -28,7 +26,6 @@ class Notifications(dbus.service.Object):
 
 DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
-service = Notifications(bus, "/org/freedesktop/Notifications")
-name = dbus.service.BusName(NAME, bus)
+service, name = Notifications(bus, "/org/freedesktop/Notifications"), dbus.service.BusName(NAME, bus)
 log = open(sys.argv[1], "a", buffering=1)
 GLib.MainLoop().run()
