@@ -66,14 +66,7 @@ class TestAlarms : public QObject
     std::unique_ptr<TempSettings> m_settings;
     AlarmRecorder m_seen;
 
-    // The stored values of these keys, joined by blanks.
-    QString stored(std::initializer_list<const char*> keys) const
-    {
-        QStringList values;
-        for (const char* key : keys)
-            values << m_settings->onDisk(AlarmSection, key).toString();
-        return values.join(' ');
-    }
+    QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
 
 private Q_SLOTS:
     void init()
@@ -83,7 +76,7 @@ private Q_SLOTS:
     }
 
     // 2026-12-07 is a Monday; 2026-12-11 a Friday, 12 and 13 the weekend. No expected time:
-    // the slot never rings.
+    // the slot never rings. Then the moments as stored, days since 30 December 1899.
     void nextAlarmTime()
     {
         const QList<std::tuple<QDateTime, int, const char*, QDateTime>> cases{
@@ -104,6 +97,15 @@ private Q_SLOTS:
             QCOMPARE(NextAlarmTime(true, dayChoice, hm[0], hm[1], now), expected.isValid() ? toDateSerial(expected) : 0.0);
             QCOMPARE(NextAlarmTime(false, dayChoice, hm[0], hm[1], now), 0.0);
         }
+        // Stored with 15 digits, most minutes lie a hair below or above the exact one.
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const QTime time = QTime(0, 0).addSecs(minute * 60);
+            const auto parsed = parseDateSerial(dateSerialText(toDateSerial(QDate(2026, 12, 7), time)));
+            QVERIFY(parsed && wallClockOf(*parsed).second == time);
+        }
+        for (const auto& [text, value] : {std::pair{"46001,3125", 46001.3125}, {" 46023 ", 46023.0},
+                                          {"tomorrow", -1.0}, {"46,001.3125", -1.0}, {"inf", -1.0}})
+            QCOMPARE(parseDateSerial(text).value_or(-1), value);
     }
 
     // Lateness counts in real time. A minute the clock skips for summer time is due at the

@@ -8,10 +8,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
-
-#include <unistd.h>
 
 // Settled before the first window: the command line, whether this is the one copy that
 // runs, on which Qt platform, with which icon; and the desktop's entry that starts it at login.
@@ -39,21 +36,6 @@ private Q_SLOTS:
             QCOMPARE(outcome.err.isEmpty(), exitCode != 1);
             QCOMPARE(outcome.out.isEmpty(), exitCode != 0);
         }
-        // As main() hands it over, and printed where the user reads it.
-        char program[] = "vintrel-clock", version[] = "--version";
-        char* argv[] = {program, version, nullptr};
-        QTemporaryFile printed;
-        QVERIFY(printed.open());
-        const int terminal = ::dup(STDOUT_FILENO);
-        std::fflush(stdout);
-        ::dup2(printed.handle(), STDOUT_FILENO);
-        const auto status = handleCommandLine(2, argv, "3.0.1");
-        std::fflush(stdout);
-        ::dup2(terminal, STDOUT_FILENO);
-        ::close(terminal);
-        QCOMPARE(status.value_or(-1), 0);
-        QVERIFY(printed.seek(0));
-        QCOMPARE(printed.readAll(), "vintrel-clock 3.0.1\n");
     }
 
     void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()

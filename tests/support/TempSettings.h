@@ -39,6 +39,14 @@ public:
         file.beginGroup(section);
         return key.isEmpty() ? QVariant(file.childKeys().size()) : file.value(key);
     }
+    // The values of these keys, joined by blanks.
+    QString onDisk(const QString& section, std::initializer_list<const char*> keys) const
+    {
+        QStringList values;
+        for (const char* key : keys)
+            values << onDisk(section, key).toString();
+        return values.join(' ');
+    }
 
 private:
     QTemporaryDir m_dir;
