@@ -80,10 +80,11 @@ class TestNotes : public QObject
         return *message;
     }
     int entryOf(const QDate& day) { return notes().ListDays().indexOf(toDateSerial(day)); }
-    // The day's text, then Add, Edit and Delete when enabled.
-    QString choose(const QDate& day)
+    // The day's text, then Add, Edit and Delete when enabled; the day shown if none is given.
+    QString choose(const QDate& day = {})
     {
-        notes().comDate->setCurrentIndex(entryOf(day));
+        if (day.isValid())
+            notes().comDate->setCurrentIndex(entryOf(day));
         QString state = notes().txtNotes->toPlainText();
         for (QPushButton* button : {notes().cmdAdd, notes().cmdEdit, notes().cmdDelete})
             state += ' ' + (button->isEnabled() ? button->text() : "-");
@@ -177,14 +178,15 @@ private Q_SLOTS:
         QTest::keyClick(notes().txtNotes, Qt::Key_Escape); // a slip that loses nothing
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         QCOMPARE(notes().comDate->currentText(), "(*) Monday, December 7, 2026");
-        QVERIFY(notes().txtNotes->isReadOnly());
+        QCOMPARE(choose(), "Buy bread - Edit Note Delete Note");
+        QVERIFY(notes().txtNotes->isReadOnly() && notes().comDate->isEnabled());
         QCOMPARE(stored("Day1") + stored("Text1"), QString::number(toDateSerial(december(7))) + "Buy bread");
         QCOMPARE(m_main->lblNote->toolTip() + m_main->lblNote->accessibleDescription(), "Buy breadBuy bread");
         // "Done" with nothing typed stores nothing; notes of other days leave the "N" alone.
         write(december(24), "");
         QCOMPARE(stored("NumNotes"), "1");
         write(december(24), "Wrap presents");
-        QCOMPARE(notes().comDate->currentText(), "(*) Thursday, December 24, 2026");
+        QCOMPARE(notes().comDate->currentText() + ": " + choose(), "(*) Thursday, December 24, 2026: Wrap presents - Edit Note Delete Note");
         QCOMPARE(stored("Text2") + '/' + m_main->lblNote->toolTip(), "Wrap presents/Buy bread");
         write(december(7), ""); // a note edited to nothing is still a note
         QVERIFY(indicated() && m_settings->onDisk("Notes", "Text1").isValid());
