@@ -114,33 +114,10 @@ private Q_SLOTS:
         m_settings.reset();
     }
 
-    void writesKeepTheDaysInOrderAndTheSectionExact()
-    {
-        storeNotes({10, 20, 30});
-        DailyNotes notes;
-        notes.ReadNotes();
-        for (int day : {25, 5, 31}) // between, before and after the stored ones
-            notes.InsertNote(toDateSerial(december(day)), QString::number(day));
-        notes.DeleteNote(1);
-        notes.UpdateNoteText(2, "edited");
-        QCOMPARE(textsOf(notes.list()), QStringList({"10", "edited", "25", "30", "31"}));
-        verifyOnDisk(notes.list());
-        NoteList full;
-        full.notes.fill({1.0, QString()}, NoteList::MaxNotes);
-        QVERIFY(!insertStoredNote(full, 2, "one too many") && full.NumNotes() == NoteList::MaxNotes);
-        // A directory in the file's place makes every save fail, even for root.
-        QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
-        QSignalSpy failed(&notes, &DailyNotes::saveFailed);
-        notes.InsertNote(100, "first");
-        notes.UpdateNoteText(1, "kept");
-        notes.DeleteNote(2);
-        QCOMPARE(failed.size(), 3);
-        QCOMPARE(textsOf(notes.list()).first(), "kept"); // kept for a later save
-    }
-
-    // A malformed section yields its readable notes, in order, one a day; each note's text is
-    // its day. An edit lays the section out afresh, so nothing stale is left to be read back.
-    void malformedSectionReadsSoundly()
+    // Writes keep the days in order and the section exact. A malformed section yields its
+    // readable notes, in order, one a day; each note's text is its day. An edit lays the
+    // section out afresh, so nothing stale is left to be read back.
+    void theSectionOnDisk()
     {
         const QList<std::pair<QByteArray, QStringList>> cases{
             {"NumNotes=many\nDay1=1\nText1=1\nDay2=2\nText2=2\n", {"1", "2"}},
@@ -152,16 +129,35 @@ private Q_SLOTS:
             {"NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n", {"1", "2"}}};
         for (const auto& [section, texts] : cases) {
             m_settings->writeFile("[Notes]\n" + section);
-            NoteList list = readNoteList(december(7));
-            QCOMPARE(textsOf(list), texts);
-            for (const DailyNote& note : list.notes)
+            DailyNotes notes;
+            notes.ReadNotes();
+            QCOMPARE(textsOf(notes.list()), texts);
+            for (const DailyNote& note : notes.list().notes)
                 QCOMPARE(note.text, QString::number(note.day));
-            if (list.NumNotes() == 0)
-                continue;
-            updateStoredNoteText(list, 1, "edited");
-            QVERIFY(SettingsStore::flush(AppTitle));
-            verifyOnDisk(list);
+            // After, before and between the notes listed; then an edit and a delete.
+            QStringList expected = texts + QStringList{"0", "5", "9"};
+            for (int day : {9, 0, 5})
+                notes.InsertNote(day, QString::number(day));
+            notes.UpdateNoteText(2, "edited");
+            notes.DeleteNote(1);
+            std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.toInt() < b.toInt(); });
+            expected[1] = "edited";
+            QCOMPARE(textsOf(notes.list()), expected.mid(1));
+            verifyOnDisk(notes.list());
         }
+        NoteList full;
+        full.notes.fill({1.0, QString()}, NoteList::MaxNotes);
+        QVERIFY(!insertStoredNote(full, 2, "one too many") && full.NumNotes() == NoteList::MaxNotes);
+        // A directory in the file's place makes every save fail, even for root.
+        DailyNotes notes;
+        notes.ReadNotes();
+        QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
+        QSignalSpy failed(&notes, &DailyNotes::saveFailed);
+        notes.InsertNote(100, "first");
+        notes.UpdateNoteText(1, "kept");
+        notes.DeleteNote(2);
+        QCOMPARE(failed.size(), 3);
+        QCOMPARE(textsOf(notes.list()).first(), "kept"); // kept for a later save
     }
 
     void addEditAndDeleteReachTheStoreAndTheIndicator()

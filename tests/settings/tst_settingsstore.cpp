@@ -52,7 +52,7 @@ private Q_SLOTS:
         QCOMPARE(get("Main", "left"), "missing");
     }
 
-    void theFileIsMadePrivate()
+    void theFileIsMadePrivateAndAFailedSaveIsReported()
     {
         TempSettings settings;
         const mode_t oldMask = ::umask(022); // the usual one: new files readable by everyone
@@ -70,6 +70,13 @@ private Q_SLOTS:
         QCOMPARE(get("Notes", "Text1"), "a");
         ::umask(oldMask);
         QCOMPARE(modeOf(settings.fileName()), 0600);
+        // A directory where the file should be makes every write fail, even for root: the
+        // user is told, with the file's name.
+        QVERIFY(QFile::remove(settings.fileName()) && QDir().mkpath(settings.fileName()));
+        SaveSetting(AppTitle, "Main", "top", "30");
+        const auto message = answerNextBox(QMessageBox::Ok);
+        commitSettings(AppTitle);
+        QVERIFY(message->contains(settings.fileName()));
     }
 
     // A sound file, and two that Qt's parser calls a format error.
@@ -107,30 +114,17 @@ private Q_SLOTS:
         }
     }
 
-    void aFailedSaveIsReported()
-    {
-        TempSettings settings;
-        // A directory where the file should be makes every write fail, even for root.
-        QVERIFY(QDir().mkpath(settings.fileName()));
-        SaveSetting(AppTitle, "Main", "top", "30");
-        const auto message = answerNextBox(QMessageBox::Ok);
-        commitSettings(AppTitle);
-        QVERIFY(message->contains(settings.fileName()));
-    }
-
     void windowsStayReachable()
     {
         const QList<QRect> one{{0, 0, 1920, 1080}}, two{one[0], {1920, 0, 1280, 1024}};
         const QRect freeArea(48, 0, 1872, 1040); // right of a panel
-        QCOMPARE(placeOnScreen({2500, 900}, {181, 111}, two, freeArea), QPoint(2500, 900));
-        QCOMPARE(placeOnScreen({1860, 1050}, {181, 111}, one, freeArea), QPoint(1860, 1050));
-        // Else at the corner of the primary screen's free area: a monitor unplugged, a sliver.
-        QCOMPARE(placeOnScreen({2500, 900}, {181, 111}, one, freeArea), QPoint(48, 0));
-        QCOMPARE(placeOnScreen({1915, 10}, {181, 111}, one, freeArea), QPoint(48, 0));
-        // Enough to grab it: 40 by 20 pixels.
-        QCOMPARE(placeOnScreen({1880, 1060}, {181, 111}, one, freeArea), QPoint(1880, 1060));
-        QCOMPARE(placeOnScreen({1881, 1060}, {181, 111}, one, freeArea), QPoint(48, 0));
-        QCOMPARE(placeOnScreen({1880, 1061}, {181, 111}, one, freeArea), QPoint(48, 0));
+        // Kept while 40 by 20 pixels of it show on a screen: enough to grab it. Else at the
+        // corner of the primary screen's free area: a monitor unplugged, a sliver.
+        for (const auto& [stored, screens, placed] :
+             {std::tuple{QPoint(2500, 900), two, QPoint(2500, 900)}, {{1860, 1050}, one, {1860, 1050}},
+              {{2500, 900}, one, {48, 0}}, {{1915, 10}, one, {48, 0}}, {{1880, 1060}, one, {1880, 1060}},
+              {{1881, 1060}, one, {48, 0}}, {{1880, 1061}, one, {48, 0}}})
+            QCOMPARE(placeOnScreen(stored, {181, 111}, screens, freeArea), placed);
         // Stored in twips, 15 to a pixel; what is not a usable number reads as the default.
         for (const auto& [text, pixels] : {std::pair{"1920", 128}, {" -450 ", -30}, {"abc", 7},
                                            {"1e9", 7}, {"nan", 7}})
