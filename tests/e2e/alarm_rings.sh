@@ -13,7 +13,7 @@ store_alarm 1 0 6 02 30 46474.1041666667
 SECONDS=0
 start_program TZ=Europe/Berlin LD_PRELOAD=$faketime FAKETIME='@2027-03-28 01:59:50'
 main=$(wait_for_window '^Sunday 02:30 \(Next Alarm\)$')
-open_from_main "$main" ctrl+n '^Daily Notes$' >/dev/null
+xdotool windowactivate --sync "$main" key ctrl+n && wait_for_window '^Daily Notes$' >/dev/null
 notification=$(wait_for_window '^Alarm Notification$' 30)
 # Ten seconds after 01:59:50 it is 03:00; bash counts whole seconds.
 [ "$SECONDS" -ge 9 ] || fail "the alarm rang after $SECONDS s, before 03:00"

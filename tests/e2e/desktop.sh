@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A day on an X desktop: the command line without a display, a settings file made private,
-# every window from the keyboard, the calendar unfolding in place within the window
-# manager's frame, Start at Login on, renewed and off, a second start raising the first,
-# the moved clock reopening where it was left, and a killed clock's lock taken over.
+# A day on an X desktop: the command line without a display, every window from the
+# keyboard, the calendar unfolding in place within the window manager's frame, Start at
+# Login on, renewed and off, a second start raising the first, the moved clock reopening
+# where it was left, and a killed clock's lock taken over.
 source "$(dirname "$0")/lib.sh"
 
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@"; }
@@ -11,12 +11,9 @@ no_display --help | grep -q -- '--version' || fail "--help does not list --versi
 no_display --alarm >"$work/out" 2>"$work/err" && fail "an unknown option was taken"
 [ ! -s "$work/out" ] && grep -q '^Usage: ' "$work/err" || fail "no usage on stderr"
 
-printf '[Main]\ntop=0\n' >"$settings_file"
-chmod 644 "$settings_file"
 start_window_manager
 start_program
 main=$(wait_for_window "$main_title")
-[ "$(stat -c %a "$settings_file")" = 600 ] || fail "the settings file is $(stat -c %a "$settings_file")"
 
 keys() { xdotool windowactivate --sync "$main" key --delay 100 "$@"; }
 # opens_and_closes TITLE KEY...: the keys open TITLE; the window manager closes it again.

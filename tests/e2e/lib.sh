@@ -68,9 +68,6 @@ wait_for_window() {
     echo "$id"
 }
 
-# open_from_main WINDOW KEY TITLE-REGEX: the key on the main window opens TITLE; prints its id.
-open_from_main() { xdotool windowactivate --sync "$1" key "$2" && wait_for_window "$3"; }
-
 # wait_for_exit: the program ends within 10 s, and with status 0.
 wait_for_exit() {
     eventually '! kill -0 "$app_pid" 2>/dev/null' 10 || fail "the program did not end"
