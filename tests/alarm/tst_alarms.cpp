@@ -2,13 +2,26 @@
 #include "alarm/BeepCount.h"
 #include "alarm/DesktopNotification.h"
 #include "alarm/TimeField.h"
+#include "alarm/frmMissedAlarms.h"
+#include "alarm/frm_SetAlarm.h"
+#include "alarm/frm_alarm_notif.h"
+#include "app/frm_Main.h"
 #include "mock/MockClock.h"
 #include "support/AlarmRecorder.h"
+#include "support/ModalAnswer.h"
 #include "support/TempSettings.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,25 +48,44 @@ void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char
         SaveSetting(AppTitle, AlarmSection, alarmKey(fields[field], n), values[field]);
 }
 
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->window()->activateWindow(); // a message box may have had it
+    box->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    box->selectAll(); // typed over
+    QTest::keyClicks(box, text);
+}
+
 } // namespace
 
-// The alarms without a window: when they fall, how the clock rings them and moves them on,
-// and what it stores.
+// The alarms: when they fall, how the clock rings them and moves them on, what it stores,
+// and the windows that show them: the settings, the ringing notification and the missed
+// alarms. The clock starts at Monday 7 December 2026, 07:00.
 class TestAlarms : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<TempSettings> m_settings;
+    std::unique_ptr<MockClock> m_clock;
     AlarmRecorder m_seen;
 
     QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
+    // Starts the clock with slot 0 on, every day at 07:30.
+    void startWithDailyAlarm(frm_Main& main)
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        main.Form_Load();
+    }
 
 private Q_SLOTS:
     void init()
     {
         m_settings = std::make_unique<TempSettings>();
+        m_clock = std::make_unique<MockClock>(2026, 12, 7, 7, 0, 0);
         m_seen = AlarmRecorder();
     }
+    void cleanup() { m_clock.reset(); }
 
     // 2026-12-07 is a Monday; 2026-12-11 a Friday, 12 and 13 the weekend. No expected time:
     // the slot never rings. Then the moments as stored, days since 30 December 1899.
@@ -155,12 +187,18 @@ private Q_SLOTS:
         }
     }
 
-    void ringsInItsMinuteAndMovesEverySlotOn()
+    // From Monday 07:29:59: an alarm rings in its minute, once; an alarm whose minute comes
+    // while another rings, or that passed unobserved more than five minutes ago, is reported
+    // missed rather than rung.
+    void aWeekOfAlarms()
     {
         storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
         storeSlot(1, Frequency::OnceOnly, 0, "07", "30", december(7, 7, 30));
+        storeSlot(2, Frequency::Regular, DayChoice::MondayToSunday, "07", "33");
+        storeSlot(3, Frequency::OnceOnly, 1, "09", "00", december(8, 9, 0));
         SaveSetting(AppTitle, AlarmSection, "dur", "1");
-        MockClock clock(2026, 12, 7, 7, 29, 59);
+        MockClock& clock = *m_clock;
+        clock.set(at(2026, 12, 7, 7, 29, 59));
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
         QSignalSpy ended(&alarms, &AlarmClock::ringingEnded);
@@ -181,38 +219,22 @@ private Q_SLOTS:
         alarms.acknowledge();
         alarms.acknowledge(); // with nothing ringing, nothing to do
         QCOMPARE(ended.size() + m_seen.withdrawals, 2);
-        QCOMPARE(alarms.nextAlarmText(), "Tuesday 07:30 (Next Alarm)");
+        QCOMPARE(alarms.nextAlarmText(), "Monday 07:33 (Next Alarm)");
         QCOMPARE(stored({"chkOn 1", "DateTime 0"}), "0 " + dateSerialText(december(8, 7, 30)));
-        clock.advanceSeconds(30);
+        clock.set(at(2026, 12, 7, 7, 38, 1));
         alarms.check(clock.now());
-        QCOMPARE(ringing.size(), 1);
-    }
-
-    // An alarm whose minute comes while another rings, or that passed unobserved more than
-    // five minutes ago, is reported missed rather than rung.
-    void lateAlarmsRingUpToFiveMinutesAndLaterOnesAreReportedMissed()
-    {
-        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
-        storeSlot(1, Frequency::OnceOnly, 1, "09", "00", december(8, 9, 0));
-        storeSlot(2, Frequency::Regular, DayChoice::MondayToSunday, "07", "33");
-        MockClock clock(2026, 12, 7, 7, 0, 0);
-        AlarmClock alarms(m_seen, m_seen);
-        QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
-        QSignalSpy missed(&alarms, &AlarmClock::alarmsMissed);
-        alarms.start();
-        clock.set(at(2026, 12, 7, 7, 35));
+        clock.set(at(2026, 12, 8, 7, 30));
         alarms.check(clock.now());
+        clock.set(at(2026, 12, 8, 7, 34));
         alarms.acknowledge();
-        // Asleep until Wednesday: the Tuesday alarms are reported, none rings.
-        clock.set(at(2026, 12, 9, 7, 35, 1));
+        // Asleep from Tuesday 07:34 until Wednesday 07:40.
+        clock.set(at(2026, 12, 9, 7, 40));
         alarms.check(clock.now());
-        QCOMPARE(ringing.size(), 1);
-        QCOMPARE(missed.size(), 2);
-        QCOMPARE(missed.at(1).at(0).value<QList<DateSerial>>(),
-                 QList<DateSerial>({december(8, 7, 30), december(8, 7, 33), december(8, 9, 0)}));
-        QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Monday 07:33", "Missed alarm: Tuesday 07:30",
-                                               "Missed alarm: Tuesday 07:33", "Missed alarm: Tuesday 09:00"}));
-        QCOMPARE(stored({"chkOn 1"}), "0");
+        QCOMPARE(ringing.size(), 2);
+        QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Monday 07:33", "Missed alarm: Tuesday 07:33",
+                                               "Missed alarm: Tuesday 09:00", "Missed alarm: Wednesday 07:30",
+                                               "Missed alarm: Wednesday 07:33"}));
+        QCOMPARE(stored({"chkOn 3"}), "0");
         QCOMPARE(alarms.nextAlarmText(), "Thursday 07:30 (Next Alarm)");
     }
 
@@ -224,7 +246,6 @@ private Q_SLOTS:
         m_settings->writeFile("[AlarmSetting]\ndur=61\nchkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
                               "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\ncomFreq%202=-1\n"
                               "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\n");
-        MockClock clock(2026, 12, 7, 7, 0);
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
         alarms.start();
@@ -285,7 +306,130 @@ private Q_SLOTS:
         service.kill(), bus.kill();
         service.waitForFinished(), bus.waitForFinished();
     }
+
+    void aRowIsSavedOnceEveryBoxHoldsATime()
+    {
+        AlarmClock alarms(m_seen, m_seen);
+        alarms.start();
+        frm_SetAlarm window(alarms);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto row = [&] {
+            const bool enabled = window.comFreq[0]->isEnabled() && window.txtMin[0]->isEnabled();
+            return window.chkOn[0]->text() + (enabled ? " enabled" : " greyed");
+        };
+        QCOMPARE(row(), "Off greyed");
+        QTest::mouseClick(window.chkOn[0], Qt::LeftButton);
+        QCOMPARE(row(), "On enabled");
+        // Switched to once only, a pattern, which the once-only list lacks, becomes Monday.
+        window.comFreq[0]->setCurrentIndex(Frequency::Regular);
+        window.comDays[0]->setCurrentIndex(DayChoice::MondayToFriday);
+        window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
+        QCOMPARE(window.comDays[0]->currentText(), "Monday");
+        typeInto(window.txtHr[0], "24");
+        auto message = answerNextBox(QMessageBox::Ok);
+        QTest::keyClick(window.txtHr[0], Qt::Key_Tab);
+        QCOMPARE(*message, "You must enter a number in the range 0-23");
+        QCOMPARE(window.txtHr[0]->selectedText(), "24"); // ready to be typed over
+        typeInto(window.txtHr[0], "7");
+        QTest::keyClick(window.txtHr[0], Qt::Key_Tab);
+        QCOMPARE(window.txtHr[0]->text(), "07");
+        typeInto(window.txtMin[0], "60");
+        // Return in a box saves nothing, nor does a click on "Save Settings" past a refusal.
+        QTest::keyClick(window.txtMin[0], Qt::Key_Return);
+        message = answerNextBox(QMessageBox::Ok);
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QCOMPARE(*message, "You must enter a number in the range 0-59");
+        QVERIFY(window.isVisible() && !m_settings->onDisk(AlarmSection, "dur").isValid());
+        typeInto(window.txtMin[0], "30");
+        QTest::keyClick(window.vscr_dur, Qt::Key_End);
+        QTest::keyClick(window.txtMin[0], Qt::Key_Escape); // keeps the edits
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
+        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0"}),
+                 "60 1 0 0 07 30");
+        QTest::mouseClick(window.chkOn[0], Qt::LeftButton);
+        QCOMPARE(row(), "Off greyed");
+    }
+
+    void anAlarmRingsOverTheOpenSettingsAndItsRowsShowTheStoredSlotsAfter()
+    {
+        frm_Main main(m_seen, m_seen);
+        startWithDailyAlarm(main);
+        main.show();
+        QPointer<frm_alarm_notif> notification;
+        QTimer::singleShot(0, &main, [&] {
+            frm_SetAlarm& settings = *main.settingsWindow();
+            const auto closing = qScopeGuard([&] { settings.close(); }); // even after a failure
+            QTest::mouseClick(settings.chkOn[0], Qt::LeftButton); // an edit the alarm discards
+            m_clock->set(QDateTime(QDate(2026, 12, 7), QTime(7, 30)));
+            main.Timer1_Timer();
+            notification = main.notification();
+            QVERIFY(notification && notification->isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), notification.data());
+            QTest::mouseClick(notification->cmd_okay, Qt::LeftButton); // at once, by mouse
+            QTRY_VERIFY(!notification);
+            QVERIFY(settings.chkOn[0]->isChecked() && settings.isVisible());
+        });
+        main.itmSetAlarm->trigger();
+        QTRY_VERIFY(!main.settingsWindow()); // closed is gone: the next opening reads anew
+        QCOMPARE(m_seen.withdrawals, 1);
+        QCOMPARE(main.windowTitle(), "Tuesday 07:30 (Next Alarm)");
+        // Closed with an alarm set, the clock says the alarms are off until it runs again.
+        main.close();
+        QCOMPARE(m_seen.informed.size(), 1);
+        QVERIFY(m_seen.informed.at(0).startsWith("Alarms off: "));
+    }
+
+    void theNotificationIsAnAlertAnsweredFromTheKeyboardAfterItsFirstSecond()
+    {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
+            frm_alarm_notif notification(toDateSerial(QDate(2026, 12, 7), QTime(7, 30)));
+            notification.setAttribute(Qt::WA_DeleteOnClose, false);
+            QSignalSpy closed(&notification, &QDialog::finished);
+            notification.show();
+            QVERIFY(QTest::qWaitForWindowActive(&notification));
+            QCOMPARE(QAccessible::queryAccessibleInterface(&notification)->role(),
+                     QAccessible::AlertMessage);
+            QCOMPARE(notification.lbl_time->text(), "07:30");
+            QCOMPARE(QApplication::focusWidget(), notification.cmd_okay);
+            QVERIFY(notification.windowFlags() & Qt::WindowStaysOnTopHint);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY(closed.isEmpty()); // typed for another window
+            QTest::qWait(frm_alarm_notif::KeyGuardMs);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(closed.size(), 1);
+            QVERIFY(!notification.isVisible());
+            // "Okay" lets go of the top before closing; Escape closes it as it stands.
+            QCOMPARE(bool(notification.windowFlags() & Qt::WindowStaysOnTopHint), key == Qt::Key_Escape);
+        }
+    }
+
+    // Missed while the computer slept: listed, a line each, beside the clock, which the
+    // window does not block; once closed, the next missed alarm opens it afresh.
+    void missedAlarmsGatherInOneWindowThatBlocksNothing()
+    {
+        frm_Main main(m_seen, m_seen);
+        startWithDailyAlarm(main);
+        for (int day : {8, 9}) {
+            m_clock->set(QDateTime(QDate(2026, 12, day), QTime(8, 0)));
+            main.Timer1_Timer();
+        }
+        QPointer<frmMissedAlarms> missed = main.missedAlarms();
+        QVERIFY(!main.notification() && missed->isVisible() && !QApplication::activeModalWidget());
+        QCOMPARE(missed->windowTitle() + ": " + missed->lstMissed->item(1)->text(),
+                 "Missed Alarms: Missed alarm: Wednesday 07:30");
+        QCOMPARE(missed->lstMissed->count(), 2);
+        QTest::keyClick(missed->lstMissed, Qt::Key_Return);
+        QTRY_VERIFY(!missed);
+        m_clock->set(QDateTime(QDate(2026, 12, 10), QTime(8, 0)));
+        main.Timer1_Timer();
+        QCOMPARE(main.missedAlarms()->lstMissed->count(), 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestAlarms)
+QTEST_MAIN(TestAlarms)
 #include "tst_alarms.moc"
