@@ -141,7 +141,6 @@ private Q_SLOTS:
         QVERIFY(!Autostart::setEnabled(path + "/entry.desktop", "/usr/bin/vintrel-clock", true));
         QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", false));
         QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
-        QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", false));
     }
 
     // The window opens where it was left, but never above or left of the screen. One tick a

@@ -24,10 +24,7 @@ fail() {
 }
 
 # eventually CONDITION [SECONDS]: waits, 15 s unless told, for the shell condition to hold.
-eventually() {
-    for _ in $(seq $((${2:-15} * 10))); do eval "$1" && return 0; sleep 0.1; done
-    return 1
-}
+eventually() { for _ in $(seq $((${2:-15} * 10))); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 
 background() { "$@" >/dev/null 2>&1 & services+=($!); } # a service, ended with the test
 
@@ -71,8 +68,7 @@ wait_for_window() {
 # wait_for_exit: the program ends within 10 s, and with status 0.
 wait_for_exit() {
     eventually '! kill -0 "$app_pid" 2>/dev/null' 10 || fail "the program did not end"
-    wait "$app_pid" || fail "the program exited with status $?"
-    app_pid=""
+    wait "$app_pid" || fail "the program exited with status $?"; app_pid=""
 }
 
 # store_alarm SLOT FREQUENCY DAYS HOUR MINUTE [NEXT]: a slot switched on, as the program saves it.

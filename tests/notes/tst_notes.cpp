@@ -45,14 +45,6 @@ class TestNotes : public QObject
 
     frmNotes& notes() { return *m_window; }
     QString stored(const QString& key) const { return m_settings->onDisk("Notes", key).toString(); }
-    // Writes section "Notes" with a note on each day of December given, its text the day.
-    void storeNotes(const QList<int>& days)
-    {
-        QString file = QStringLiteral("[Notes]\nNumNotes=%1\n").arg(days.size());
-        for (int n = 1; n <= days.size(); ++n)
-            file += QStringLiteral("Day%1=%2\nText%1=%3\n").arg(n).arg(toDateSerial(december(days[n - 1]))).arg(days[n - 1]);
-        m_settings->writeFile(file.toUtf8());
-    }
     // The section on disk holds exactly the list's notes, in order, and nothing above them.
     void verifyOnDisk(const NoteList& list)
     {
@@ -106,13 +98,7 @@ private Q_SLOTS:
         m_settings = std::make_unique<TempSettings>();
         m_clock = std::make_unique<MockClock>(2026, 12, 7, 8, 0, 0);
     }
-    void cleanup()
-    {
-        m_window.reset();
-        m_main.reset();
-        m_clock.reset();
-        m_settings.reset();
-    }
+    void cleanup() { m_window.reset(), m_main.reset(), m_clock.reset(); }
 
     // Writes keep the days in order and the section exact. A malformed section yields its
     // readable notes, in order, one a day; each note's text is its day. An edit lays the
@@ -200,7 +186,9 @@ private Q_SLOTS:
 
     void aNewDayRebuildsTheNotesOnceNothingIsBeingTyped()
     {
-        storeNotes({7, 8, 20});
+        const auto day = [](int day) { return QString::number(toDateSerial(december(day))); };
+        m_settings->writeFile(QString("[Notes]\nNumNotes=3\nDay1=%1\nText1=7\nDay2=%2\nText2=8\nDay3=%3\nText3=20\n")
+                                  .arg(day(7), day(8), day(20)).toUtf8());
         QCOMPARE(start(), "There are notes entered for today (Monday 7 December).");
         QCOMPARE(m_main->lblNote->toolTip(), "7");
         // A click on the "N" opens the notes beside the clock, which stays usable.
