@@ -22,10 +22,8 @@
 #include <QTest>
 #include <QTimer>
 
-// Settled before the first window: the command line, whether this is the one copy that
-// runs, on which Qt platform, with which icon; the desktop's entry that starts it at login;
-// then the main window. Its sizes with a real frame, reopening in place and a screen
-// reader's view are in tests/e2e.
+// Settled before the first window: the command line, the one copy that runs, the Qt platform, the
+// icon, the entry that starts it at login; then the main window (its frame is in tests/e2e).
 class TestApp : public QObject
 {
     Q_OBJECT

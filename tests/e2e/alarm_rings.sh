@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The night summer time begins in Berlin (02:00 becomes 03:00), a daily 02:30 alarm and a
-# one-off for the same minute ring once, together, at 03:00: over the window in use, and
-# posted, critical, to the notification service. A key already being typed does not dismiss
-# it; a second later Space does, withdraws the posted one, switches the one-off off and
+# The night summer time begins in Berlin (02:00 becomes 03:00), a daily 02:30 alarm and a one-off
+# ring once, together, at 03:00, over the window in use and posted, critical. A key typed at once
+# does not dismiss it; a second later Space does, withdraws the post, switches the one-off off and
 # moves the daily alarm on to Monday.
 source "$(dirname "$0")/lib.sh"
 start_window_manager

@@ -1,5 +1,4 @@
-# Shared steps of the end-to-end tests, run under xvfb-run: private config and runtime
-# directories, a window manager, a notification service and the program under test.
+# Shared steps of the end-to-end tests: private folders, a window manager, a notification service.
 set -euo pipefail
 
 program=${1:?usage: $0 path/to/vintrel-clock}

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A screen reader user in a Wayland session with no X server at all: the clock starts, the
-# screen reader reads its time and status line, the alarm rings with a desktop notification,
-# and "Okay", pressed through the accessibility bus, moves the alarm on.
+# A screen reader user on Wayland with no X server: the time and status line are read, the alarm
+# rings with a desktop notification, and "Okay", pressed over the accessibility bus, moves it on.
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY
 export WAYLAND_DISPLAY=wayland-e2e QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

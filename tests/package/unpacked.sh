@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Debian package as dpkg lays it out: the program, unpacked into a folder of its own,
-# answers --version without a display, the tone module lies where that program looks for
-# it, and the desktop entry and AppStream metadata are valid.
+# The Debian package unpacked into a folder: the program answers --version without a display, its
+# tone module lies where it looks, and the desktop entry and AppStream metadata are valid.
 set -euo pipefail
 deb=${1:?usage: $0 vintrel-clock_VERSION_ARCH.deb}
 root=$(mktemp -d)

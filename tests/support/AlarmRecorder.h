@@ -10,12 +10,7 @@ struct AlarmRecorder final : Beeper, AlarmNotice {
     void beep() override { ++beeps; }
     void post(const QString& timeText) override { posted.append(timeText); }
     void withdraw() override { ++withdrawals; }
-    void inform(const QString& summary, const QString& body) override
-    {
-        informed.append(summary + ": " + body);
-    }
-    int beeps = 0;
-    int withdrawals = 0;
-    QStringList posted;
-    QStringList informed;
+    void inform(const QString& summary, const QString& body) override { informed.append(summary + ": " + body); }
+    int beeps = 0, withdrawals = 0;
+    QStringList posted, informed;
 };

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""The clock as a screen reader finds it on the accessibility bus, waiting up to 10 s.
-"read WINDOW": prints the labels of that window, one a line, once a time shows among them;
-"press BUTTON": presses that push button."""
+"""The clock as a screen reader finds it on the accessibility bus, waiting up to 10 s. "read WINDOW":
+prints that window's labels, a line each, once a time shows among them; "press BUTTON": presses it."""
 import sys
 import time
 
