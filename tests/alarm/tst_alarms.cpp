@@ -266,7 +266,7 @@ private Q_SLOTS:
     void theToneIsLoadedAtTheFirstBeepOnly()
     {
         AlarmRecorder* loaded = nullptr;
-        ToneOnDemand tone([&] { auto tone = std::make_unique<AlarmRecorder>(); loaded = tone.get(); return tone; });
+        ToneOnDemand tone([&] { auto recorder = std::make_unique<AlarmRecorder>(); loaded = recorder.get(); return recorder; });
         QVERIFY(!loaded);
         tone.beep(), tone.beep();
         QVERIFY(loaded && loaded->beeps == 2); // a second load would have counted one
