@@ -140,9 +140,10 @@ private Q_SLOTS:
             {lordHowe, utc(2027, 4, 4, 1, 45), utc(2027, 4, 3, 14, 45), AlarmCheck::Ring, false},
             {berlin, utc(2027, 10, 31, 2, 30), utc(2027, 10, 31, 0, 30), AlarmCheck::Ring, false},
             {berlin, utc(2027, 10, 31, 2, 30), utc(2027, 10, 31, 1, 30), AlarmCheck::Skip, true}};
-        const auto inLondon = qScopeGuard([] { qputenv("TZ", "Europe/London"), tzset(); });
+        const auto useZone = [](const QByteArray& zone) { qputenv("TZ", zone); tzset(); };
+        const auto restoreZone = qScopeGuard([&useZone, saved = qgetenv("TZ")] { useZone(saved); });
         for (const auto& [zone, alarm, check, expected, expired] : cases) {
-            qputenv("TZ", zone), tzset();
+            useZone(zone);
             const QDateTime now = check.toLocalTime();
             const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
             QCOMPARE(checkAlarm(serial, now), expected);
@@ -190,16 +191,15 @@ private Q_SLOTS:
         storeSlot(2, Frequency::Regular, DayChoice::MondayToSunday, "07", "33");
         storeSlot(3, Frequency::OnceOnly, 1, "09", "00", december(8, 9, 0));
         SaveSetting(AppTitle, AlarmSection, "dur", "1");
-        MockClock& clock = *m_clock;
-        clock.set(at(2026, 12, 7, 7, 29, 59));
+        m_clock->set(at(2026, 12, 7, 7, 29, 59));
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy ringing(&alarms, &AlarmClock::ringingStarted);
         QSignalSpy ended(&alarms, &AlarmClock::ringingEnded);
         alarms.start();
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
         for (int second : {0, 1, 0}) { // one alarm, one ringing
-            clock.advanceSeconds(second);
-            alarms.check(clock.now());
+            m_clock->advanceSeconds(second);
+            alarms.check(m_clock->now());
         }
         QCOMPARE(ringing.size(), 1);
         QCOMPARE(ringing.at(0).at(0).toDouble(), december(7, 7, 30));
@@ -214,15 +214,15 @@ private Q_SLOTS:
         QCOMPARE(ended.size() + m_seen.withdrawals, 2);
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:33 (Next Alarm)");
         QCOMPARE(stored({"chkOn 1", "DateTime 0"}), "0 " + dateSerialText(december(8, 7, 30)));
-        clock.set(at(2026, 12, 7, 7, 38, 1));
-        alarms.check(clock.now());
-        clock.set(at(2026, 12, 8, 7, 30));
-        alarms.check(clock.now());
-        clock.set(at(2026, 12, 8, 7, 34));
+        m_clock->set(at(2026, 12, 7, 7, 38, 1));
+        alarms.check(m_clock->now());
+        m_clock->set(at(2026, 12, 8, 7, 30));
+        alarms.check(m_clock->now());
+        m_clock->set(at(2026, 12, 8, 7, 34));
         alarms.acknowledge();
         // Asleep from Tuesday 07:34 until Wednesday 07:40.
-        clock.set(at(2026, 12, 9, 7, 40));
-        alarms.check(clock.now());
+        m_clock->set(at(2026, 12, 9, 7, 40));
+        alarms.check(m_clock->now());
         QCOMPARE(ringing.size(), 2);
         QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Monday 07:33", "Missed alarm: Tuesday 07:33",
                                                "Missed alarm: Tuesday 09:00", "Missed alarm: Wednesday 07:30",
@@ -268,7 +268,8 @@ private Q_SLOTS:
         AlarmRecorder* loaded = nullptr;
         ToneOnDemand tone([&] { auto recorder = std::make_unique<AlarmRecorder>(); loaded = recorder.get(); return recorder; });
         QVERIFY(!loaded);
-        tone.beep(), tone.beep();
+        tone.beep();
+        tone.beep();
         QVERIFY(loaded && loaded->beeps == 2); // a second load would have counted one
     }
 
@@ -291,8 +292,10 @@ private Q_SLOTS:
         QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|id=42\n"
                                "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|id=43\n"
                                "CloseNotification|42\n");
-        service.kill(), bus.kill();
-        service.waitForFinished(), bus.waitForFinished();
+        for (QProcess* process : {&service, &bus}) {
+            process->kill();
+            process->waitForFinished();
+        }
     }
 
     void aRowIsSavedOnceEveryBoxHoldsATime()
@@ -351,7 +354,7 @@ private Q_SLOTS:
             frm_SetAlarm& settings = *main.settingsWindow();
             const auto closing = qScopeGuard([&] { settings.close(); }); // even after a failure
             QTest::mouseClick(settings.chkOn[0], Qt::LeftButton); // an edit the alarm discards
-            m_clock->set(QDateTime(QDate(2026, 12, 7), QTime(7, 30)));
+            m_clock->set(at(2026, 12, 7, 7, 30));
             main.Timer1_Timer();
             notification = main.notification();
             QVERIFY(notification && notification->isVisible());
@@ -373,7 +376,7 @@ private Q_SLOTS:
     void theNotificationIsAnAlertAnsweredFromTheKeyboardAfterItsFirstSecond()
     {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
-            frm_alarm_notif notification(toDateSerial(QDate(2026, 12, 7), QTime(7, 30)));
+            frm_alarm_notif notification(december(7, 7, 30));
             notification.setAttribute(Qt::WA_DeleteOnClose, false);
             QSignalSpy closed(&notification, &QDialog::finished);
             notification.show();
@@ -399,7 +402,7 @@ private Q_SLOTS:
         frm_Main main(m_seen, m_seen);
         startWithDailyAlarm(main);
         for (int day : {8, 9}) {
-            m_clock->set(QDateTime(QDate(2026, 12, day), QTime(8, 0)));
+            m_clock->set(at(2026, 12, day, 8, 0));
             main.Timer1_Timer();
         }
         QPointer<frmMissedAlarms> missed = main.missedAlarms();
@@ -408,7 +411,7 @@ private Q_SLOTS:
         QCOMPARE(missed->lstMissed->count(), 2);
         QTest::keyClick(missed->lstMissed, Qt::Key_Return);
         QTRY_VERIFY(!missed);
-        m_clock->set(QDateTime(QDate(2026, 12, 10), QTime(8, 0)));
+        m_clock->set(at(2026, 12, 10, 8, 0));
         main.Timer1_Timer();
         QCOMPARE(main.missedAlarms()->lstMissed->count(), 1);
     }

@@ -56,8 +56,7 @@ private Q_SLOTS:
             {{"07:30"}, 1, "Unexpected argument '07:30'."},
             {{"-platform"}, 1, "Missing value after '-platform'."}};
         for (const auto& [arguments, exitCode, printed] : cases) {
-            const CommandLineOutcome outcome =
-                parseCommandLine(QStringList{"/usr/bin/vintrel-clock"} + arguments, "3.0.1");
+            const auto outcome = parseCommandLine(QStringList{"/usr/bin/vintrel-clock"} + arguments, "3.0.1");
             QCOMPARE(outcome.exitCode.value_or(-1), exitCode);
             QVERIFY((exitCode == 1 ? outcome.err : outcome.out).startsWith(printed) || printed.isEmpty());
             QCOMPARE(outcome.err.isEmpty(), exitCode != 1);
@@ -69,9 +68,7 @@ private Q_SLOTS:
     {
         QTemporaryDir runtime;
         // What a killed clock leaves where the socket goes.
-        QFile leftover(runtime.filePath("vintrel-clock.socket"));
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.close();
+        QVERIFY(QFile(runtime.filePath("vintrel-clock.socket")).open(QIODevice::WriteOnly));
         {
             SingleInstance first(runtime.path(), "vintrel-clock");
             QSignalSpy raised(&first, &SingleInstance::raiseRequested);

@@ -98,7 +98,7 @@ private Q_SLOTS:
         m_settings = std::make_unique<TempSettings>();
         m_clock = std::make_unique<MockClock>(2026, 12, 7, 8, 0, 0);
     }
-    void cleanup() { m_window.reset(), m_main.reset(), m_clock.reset(); }
+    void cleanup() { m_window.reset(); m_main.reset(); m_clock.reset(); }
 
     // Writes keep the days in order and the section exact. A malformed section yields its
     // readable notes, in order, one a day; each note's text is its day. An edit lays the
