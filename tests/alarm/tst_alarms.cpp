@@ -70,12 +70,6 @@ class TestAlarms : public QObject
     AlarmRecorder m_seen;
 
     QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
-    // Starts the clock with slot 0 on, every day at 07:30.
-    void startWithDailyAlarm(frm_Main& main)
-    {
-        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
-        main.Form_Load();
-    }
 
 private Q_SLOTS:
     void init()
@@ -223,7 +217,8 @@ private Q_SLOTS:
         // Asleep from Tuesday 07:34 until Wednesday 07:40.
         m_clock->set(at(2026, 12, 9, 7, 40));
         alarms.check(m_clock->now());
-        QCOMPARE(ringing.size(), 2);
+        QTest::qWait(500); // acknowledged before its first beep, the second ringing beeps none
+        QVERIFY(ringing.size() == 2 && m_seen.beeps == 4);
         QCOMPARE(m_seen.informed, QStringList({"Missed alarm: Monday 07:33", "Missed alarm: Tuesday 07:33",
                                                "Missed alarm: Tuesday 09:00", "Missed alarm: Wednesday 07:30",
                                                "Missed alarm: Wednesday 07:33"}));
@@ -289,8 +284,8 @@ private Q_SLOTS:
         notice.withdraw(); // before the answer: closed once it comes
         notice.inform("Missed alarm", "Monday 07:30");
         const auto logged = [&] { QFile log(calls); return log.open(QIODevice::ReadOnly) ? log.readAll() : ""; };
-        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|id=42\n"
-                               "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|id=43\n"
+        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|timeout=0|id=42\n"
+                               "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|timeout=0|id=43\n"
                                "CloseNotification|42\n");
         for (QProcess* process : {&service, &bus}) {
             process->kill();
@@ -347,7 +342,8 @@ private Q_SLOTS:
     void anAlarmRingsOverTheOpenSettingsAndItsRowsShowTheStoredSlotsAfter()
     {
         frm_Main main(m_seen, m_seen);
-        startWithDailyAlarm(main);
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        main.Form_Load();
         main.show();
         QPointer<frm_alarm_notif> notification;
         QTimer::singleShot(0, &main, [&] {
@@ -400,7 +396,8 @@ private Q_SLOTS:
     void missedAlarmsGatherInOneWindowThatBlocksNothing()
     {
         frm_Main main(m_seen, m_seen);
-        startWithDailyAlarm(main);
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        main.Form_Load();
         for (int day : {8, 9}) {
             m_clock->set(at(2026, 12, day, 8, 0));
             main.Timer1_Timer();
