@@ -284,8 +284,8 @@ private Q_SLOTS:
         notice.withdraw(); // before the answer: closed once it comes
         notice.inform("Missed alarm", "Monday 07:30");
         const auto logged = [&] { QFile log(calls); return log.open(QIODevice::ReadOnly) ? log.readAll() : ""; };
-        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|timeout=0|id=42\n"
-                               "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|timeout=0|id=43\n"
+        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|timeout=0|replaces=0|id=42\n"
+                               "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|timeout=0|replaces=0|id=43\n"
                                "CloseNotification|42\n");
         for (QProcess* process : {&service, &bus}) {
             process->kill();

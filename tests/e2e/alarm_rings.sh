@@ -19,7 +19,7 @@ notification=$(wait_for_window '^Alarm Notification$' 30)
 eventually '[ "$(xdotool getactivewindow)" = "$notification" ]' 5 ||
     fail "the notification did not come over the window in use"
 xdotool key Return
-posted='Notify|Vintrel Clock & Alarm|Alarm 02:30|The time is now 02:30|urgency=2|timeout=0|id=42'
+posted='Notify|Vintrel Clock & Alarm|Alarm 02:30|The time is now 02:30|urgency=2|timeout=0|replaces=0|id=42'
 eventually '[ "$(head -n 1 "$calls")" = "$posted" ]' 5 || fail "the service got: $(cat "$calls")"
 sleep 1 # keys in the notification's first second are taken for typing meant elsewhere
 xdotool search --onlyvisible --name '^Alarm Notification$' >/dev/null ||

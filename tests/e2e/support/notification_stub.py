@@ -16,7 +16,7 @@ class Notifications(dbus.service.Object):
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
         self.last_id += 1
-        print(f"Notify|{app}|{summary}|{body}|urgency={int(hints.get('urgency', -1))}|timeout={timeout}|id={self.last_id}", file=log)
+        print(f"Notify|{app}|{summary}|{body}|urgency={int(hints.get('urgency', -1))}|timeout={timeout}|replaces={replaces}|id={self.last_id}", file=log)
         return self.last_id
 
     @dbus.service.method(NAME, in_signature="u", out_signature="")
