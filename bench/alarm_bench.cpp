@@ -12,11 +12,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 struct Silence final : Beeper, AlarmNotice {
-    void beep() override {}
-    void post(const QString&) override {}
+    void beep(const QString&, double) override {}
+    void silence() override {}
+    void playSample(const QString&) override {}
+    void post(const QString&, const QString&, int) override {}
     void withdraw() override {}
     void inform(const QString&, const QString&) override {}
 };
@@ -34,16 +37,20 @@ int main(int argc, char* argv[])
     AlarmClock alarms(silence, silence);
     SlotTable slots;
     for (int n = 0; n < SlotCount; ++n)
-        slots[n] = {true, 1, 8, QStringLiteral("%1").arg(n + 5, 2, 10, QLatin1Char('0')),
-                    QStringLiteral("30"), 0};
-    alarms.saveSettings(slots, 5);
+        slots[n] = {true,
+                    1,
+                    8,
+                    QStringLiteral("%1").arg(n + 5, 2, 10, QLatin1Char('0')),
+                    QStringLiteral("30"),
+                    0};
+    alarms.saveSettings(slots, {5});
 
     int run = 0;
     const double save = medianMs([&alarms] { alarms.SaveAlarmSlots(); },
                                  [&alarms, &slots, &run] {
                                      // An edit before each save, as the user makes one.
                                      slots[0].minuteText = ++run % 2 ? "31" : "30";
-                                     alarms.saveSettings(slots, 5);
+                                     alarms.saveSettings(slots, {5});
                                  });
     std::printf("Alarm settings, median of %d runs.\n", BenchRuns);
     std::printf("SaveAlarmSlots, 15 slots on, flush included: %6.2f ms\n", save);

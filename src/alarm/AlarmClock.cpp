@@ -3,6 +3,7 @@
 #include "alarm/AlarmNotice.h"
 #include "alarm/BeepCount.h"
 #include "alarm/Beeper.h"
+#include "alarm/Snooze.h"
 #include "alarm/WholeSecond.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
@@ -16,6 +17,17 @@ AlarmClock::AlarmClock(Beeper& beeper, AlarmNotice& notice, QObject* parent)
 {
     m_beepTimer.setInterval(BeepInterval);
     connect(&m_beepTimer, &QTimer::timeout, this, &AlarmClock::beep);
+    m_beeper.setFailureHandler([this](const QString& soundFile) {
+        if (isRinging())
+            Q_EMIT ringingSoundFailed();
+        else
+            Q_EMIT sampleFailed(soundFile);
+    });
+}
+
+AlarmClock::~AlarmClock()
+{
+    m_beeper.setFailureHandler({});
 }
 
 void AlarmClock::start()
@@ -25,10 +37,13 @@ void AlarmClock::start()
     ShowNextAlarm();
 }
 
-void AlarmClock::saveSettings(const SlotTable& slots, int duration)
+void AlarmClock::saveSettings(const SlotTable& slots, const AlarmOptions& options)
 {
-    m_slots = slots;
-    m_duration = duration;
+    SlotTable edited = slots;
+    for (int n = 0; n < SlotCount; ++n)
+        edited[n].snoozeUntil = keptSnooze(m_slots[n], slots[n]);
+    m_slots = edited;
+    m_options = options;
     RecalculateAlarmSlots();
     ShowNextAlarm();
     SaveAlarmSlots();
@@ -37,7 +52,7 @@ void AlarmClock::saveSettings(const SlotTable& slots, int duration)
 void AlarmClock::LoadAlarmSlots()
 {
     const StoredAlarms stored = readStoredAlarms();
-    m_duration = stored.duration;
+    m_options = stored.options;
     m_slots = stored.slots;
     for (AlarmSlot& slot : m_slots) {
         // Compared by value, the slot that has just rung goes off even when acknowledged
@@ -45,13 +60,16 @@ void AlarmClock::LoadAlarmSlots()
         const bool hasRung = m_ringing != 0 && slot.nextAlarm == m_ringing;
         if (oneOffExpired(slot, Clock::now()) || (hasRung && slot.frequency == Frequency::OnceOnly))
             slot.isOn = false;
+        if (slot.snoozeUntil != 0 &&
+            (slot.snoozeUntil == m_ringing || hasPassed(slot.snoozeUntil, Clock::now())))
+            slot.snoozeUntil = 0;
     }
     Q_EMIT slotsReloaded();
 }
 
 void AlarmClock::SaveAlarmSlots()
 {
-    writeStoredAlarms(QString::number(m_duration), m_slots);
+    writeStoredAlarms(m_options, m_slots);
     if (!SettingsStore::flush(AppTitle))
         Q_EMIT saveFailed();
 }
@@ -69,6 +87,16 @@ void AlarmClock::ShowNextAlarm()
     Q_EMIT nextAlarmTextChanged(nextAlarmText());
 }
 
+DateSerial AlarmClock::soonestSnooze() const
+{
+    DateSerial soonest = NoAlarmSentinel;
+    for (const AlarmSlot& slot : m_slots) {
+        if (slot.snoozeUntil != 0)
+            soonest = std::min(soonest, slot.snoozeUntil);
+    }
+    return soonest;
+}
+
 void AlarmClock::check(const QDateTime& now)
 {
     if (isRinging())
@@ -78,10 +106,10 @@ void AlarmClock::check(const QDateTime& now)
         return;
     case AlarmCheck::Ring:
     case AlarmCheck::RingLate:
-        ring();
+        ring(now);
         return;
     case AlarmCheck::Skip: {
-        const QList<DateSerial> missed = passedAlarms(now);
+        const QList<MissedAlarm> missed = passedAlarms(now);
         moveOn();
         reportMissed(missed);
         return;
@@ -89,45 +117,98 @@ void AlarmClock::check(const QDateTime& now)
     }
 }
 
-void AlarmClock::reportMissed(const QList<DateSerial>& missed)
+void AlarmClock::reportMissed(const QList<MissedAlarm>& missed)
 {
     if (missed.isEmpty())
         return;
-    for (DateSerial alarm : missed)
-        m_notice.inform(QStringLiteral("Missed alarm"), alarmDayAndTime(alarm));
+    for (const MissedAlarm& alarm : missed)
+        m_notice.inform(QStringLiteral("Missed alarm"),
+                        alarmDayTimeAndLabel(alarm.moment, alarm.label));
     Q_EMIT alarmsMissed(missed);
 }
 
-void AlarmClock::ring()
+void AlarmClock::ring(const QDateTime& now)
 {
     m_ringing = m_soonest;
+    m_rangAt = now;
     m_beepElapsed = 0;
     m_beepTimer.start();
-    m_notice.post(shortTimeText(wallClockOf(m_ringing).second));
-    Q_EMIT ringingStarted(m_ringing);
+    const QString label = labelsAt(m_slots, m_ringing);
+    m_notice.post(shortTimeText(wallClockOf(m_ringing).second), label, m_options.snoozeMinutes);
+    Q_EMIT ringingStarted(m_ringing, label);
 }
 
 void AlarmClock::beep()
 {
-    if (beepTickIsLast(m_beepElapsed, m_duration))
+    const double volume = alarmVolume(m_beepElapsed, m_options.duration, m_options.gentle);
+    const bool last = beepTickIsLast(m_beepElapsed, m_options.duration);
+    m_beeper.beep(m_options.soundFile, volume);
+    if (last) {
         m_beepTimer.stop();
-    m_beeper.beep();
+        m_beeper.silence();
+    }
 }
 
 void AlarmClock::acknowledge()
+{
+    endRinging(false);
+}
+
+void AlarmClock::snooze()
+{
+    endRinging(true);
+}
+
+void AlarmClock::endRinging(bool snoozed)
 {
     if (!isRinging())
         return;
     m_beepTimer.stop();
     m_beepElapsed = 0;
+    m_beeper.silence();
     m_notice.withdraw();
+    const QDateTime now = Clock::now();
     // Alarms whose minute came while this one rang had no ringing of their own.
-    QList<DateSerial> missed = passedAlarms(Clock::now());
-    missed.removeAll(m_ringing);
-    moveOn();
+    QList<MissedAlarm> missed = passedAlarms(now);
+    missed.removeIf([this](const MissedAlarm& alarm) { return alarm.moment == m_ringing; });
+    QList<int> rung;
+    for (int n = 0; n < SlotCount; ++n) {
+        if (ringsAt(m_slots[n], m_ringing))
+            rung.append(n);
+    }
+    LoadAlarmSlots();
+    if (snoozed) {
+        const DateSerial until = snoozeMoment(m_rangAt, m_options.snoozeMinutes, now);
+        for (int n : rung)
+            m_slots[n].snoozeUntil = until;
+    }
+    RecalculateAlarmSlots();
+    ShowNextAlarm();
+    SaveAlarmSlots();
     m_ringing = 0;
+    if (snoozed)
+        Q_EMIT slotsReloaded();
     reportMissed(missed);
     Q_EMIT ringingEnded();
+}
+
+void AlarmClock::cancelSnooze()
+{
+    const DateSerial snooze = soonestSnooze();
+    if (snooze == NoAlarmSentinel)
+        return;
+    for (AlarmSlot& slot : m_slots) {
+        if (slot.snoozeUntil == snooze)
+            slot.snoozeUntil = 0;
+    }
+    ShowNextAlarm();
+    SaveAlarmSlots();
+    Q_EMIT slotsReloaded();
+}
+
+void AlarmClock::playSample(const QString& soundFile)
+{
+    m_beeper.playSample(soundFile);
 }
 
 void AlarmClock::moveOn()
@@ -138,14 +219,19 @@ void AlarmClock::moveOn()
     SaveAlarmSlots();
 }
 
-QList<DateSerial> AlarmClock::passedAlarms(const QDateTime& now) const
+QList<MissedAlarm> AlarmClock::passedAlarms(const QDateTime& now) const
 {
-    QList<DateSerial> passed;
+    QList<MissedAlarm> passed;
     for (const AlarmSlot& slot : m_slots) {
-        if (slot.nextAlarm != 0 && dueMoment(slot.nextAlarm) < wholeSecond(now)
-            && !passed.contains(slot.nextAlarm))
-            passed.append(slot.nextAlarm);
+        for (DateSerial moment : {slot.nextAlarm, slot.snoozeUntil}) {
+            const bool seen =
+                std::any_of(passed.cbegin(), passed.cend(),
+                            [moment](const MissedAlarm& a) { return a.moment == moment; });
+            if (moment != 0 && dueMoment(moment) < wholeSecond(now) && !seen)
+                passed.append({moment, labelsAt(m_slots, moment)});
+        }
     }
-    std::sort(passed.begin(), passed.end());
+    std::sort(passed.begin(), passed.end(),
+              [](const MissedAlarm& a, const MissedAlarm& b) { return a.moment < b.moment; });
     return passed;
 }

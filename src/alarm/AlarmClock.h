@@ -12,67 +12,96 @@
 class AlarmNotice;
 class Beeper;
 
-// The alarms themselves: the fifteen slots and the duration as stored, the soonest alarm,
-// the once-a-second check and the ringing. It lives as long as the program and needs no
-// window; the windows show it, hand it their edits and hear from it through its signals.
+// An alarm that passed unobserved, with the names of the alarms set for it.
+struct MissedAlarm {
+    DateSerial moment = 0;
+    QString label;
+
+    bool operator==(const MissedAlarm&) const = default;
+};
+
+// The alarms themselves: the fifteen slots and what they share as stored, the soonest alarm,
+// the once-a-second check, the ringing and the snoozes. It lives as long as the program and
+// needs no window; the windows show it, hand it their edits and hear from it through its
+// signals.
 class AlarmClock : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     AlarmClock(Beeper& beeper, AlarmNotice& notice, QObject* parent = nullptr);
+    ~AlarmClock() override;
 
     // The start of the program: the stored slots, their next alarms, the status line.
     void start();
-    // "Save Settings": the edited slots and duration become the alarms, and are stored.
-    void saveSettings(const SlotTable& slots, int duration);
+    // "Save Settings": the edited slots and options become the alarms, and are stored. A
+    // pending snooze stays, unless the user has switched its slot off.
+    void saveSettings(const SlotTable& slots, const AlarmOptions& options);
     // Runs once a second. Rings the soonest alarm in its minute, or up to
     // MissedAlarmGraceSeconds late; an alarm later than that is reported missed instead, as
     // are those whose minute comes while another rings.
     void check(const QDateTime& now);
-    // The user has acknowledged the ringing alarm: the beeping stops and every slot moves on.
+    // The user has acknowledged the ringing alarm: the sound stops and every slot moves on.
     void acknowledge();
+    // As acknowledge(), and the alarms that rang ring again snoozeMinutes later.
+    void snooze();
+    // The soonest pending snooze will not ring; its slots stay as they are.
+    void cancelSnooze();
+    // The user wants to hear the sound chosen for the alarms.
+    void playSample(const QString& soundFile);
 
     // Reads the stored slots; a once-only slot that has rung or whose moment has passed is
-    // switched off (in memory: the next save stores it so).
+    // switched off, and a snooze that has rung or passed is dropped (in memory: the next
+    // save stores it so).
     void LoadAlarmSlots();
     void SaveAlarmSlots();
     // Works out every slot's next alarm from the present moment.
     void RecalculateAlarmSlots();
-    // Takes the soonest next alarm as the one to watch and announces it.
+    // Takes the soonest next alarm or snooze as the one to watch and announces it.
     void ShowNextAlarm();
 
     const SlotTable& slots() const { return m_slots; }
-    int duration() const { return m_duration; }
+    const AlarmOptions& options() const { return m_options; }
+    int duration() const { return m_options.duration; }
     DateSerial soonestAlarm() const { return m_soonest; }
     QString nextAlarmText() const { return nextAlarmStatusText(m_soonest); }
+    // The names of the alarms set for the soonest moment.
+    QString nextAlarmLabel() const { return labelsAt(m_slots, m_soonest); }
+    // The soonest pending snooze; NoAlarmSentinel when none is.
+    DateSerial soonestSnooze() const;
     bool isRinging() const { return m_ringing != 0; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void nextAlarmTextChanged(const QString& text);
-    void ringingStarted(DateSerial alarm);
+    void ringingStarted(DateSerial alarm, const QString& label);
+    // The chosen sound file of the ringing alarm could not be played; it beeps instead.
+    void ringingSoundFailed();
+    // The sound file played as a sample could not be played.
+    void sampleFailed(const QString& soundFile);
     void ringingEnded();
-    // The slots were read again from the store.
+    // The slots were read again from the store, or their snoozes changed.
     void slotsReloaded();
     // Alarms that passed unobserved too long ago to ring, one entry per distinct moment.
-    void alarmsMissed(const QList<DateSerial>& alarms);
+    void alarmsMissed(const QList<MissedAlarm>& alarms);
     void saveFailed();
 
-private:
-    void ring();
+  private:
+    void ring(const QDateTime& now);
     void beep();
+    void endRinging(bool snoozed);
     // After an alarm, rung or missed: reload, reschedule, show and store the slots.
     void moveOn();
-    QList<DateSerial> passedAlarms(const QDateTime& now) const;
-    void reportMissed(const QList<DateSerial>& missed);
+    QList<MissedAlarm> passedAlarms(const QDateTime& now) const;
+    void reportMissed(const QList<MissedAlarm>& missed);
 
     Beeper& m_beeper;
     AlarmNotice& m_notice;
     SlotTable m_slots;
-    int m_duration = DefaultAlarmDuration;
+    AlarmOptions m_options;
     DateSerial m_soonest = NoAlarmSentinel;
-    // The alarm being rung, 0 when none is.
+    // The alarm being rung, 0 when none is, and the moment it began to ring.
     DateSerial m_ringing = 0;
+    QDateTime m_rangAt;
     QTimer m_beepTimer;
     int m_beepElapsed = 0;
 };

@@ -5,9 +5,11 @@
 #include "core/AppInfo.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <optional>
 
-namespace {
+namespace
+{
 
 const QString durKey = QStringLiteral("dur");
 const QString chkOnKey = QStringLiteral("chkOn");
@@ -16,6 +18,11 @@ const QString comDaysKey = QStringLiteral("comDays");
 const QString txtHrKey = QStringLiteral("txtHr");
 const QString txtMinKey = QStringLiteral("txtMin");
 const QString dateTimeKey = QStringLiteral("DateTime");
+const QString snoozeKey = QStringLiteral("snooze");
+const QString soundKey = QStringLiteral("sound");
+const QString gentleKey = QStringLiteral("gentle");
+const QString labelKey = QStringLiteral("label");
+const QString snoozeUntilKey = QStringLiteral("snoozeUntil");
 
 // The stored whole number if it is plain decimal text within [lowest, highest].
 std::optional<int> storedInt(const QString& key, int lowest, int highest)
@@ -37,6 +44,15 @@ DateSerial storedSerial(const QString& key)
     return *serial;
 }
 
+// The keys beside the 91 are left out of the file while they hold their default.
+void saveUnlessDefault(const QString& key, const QString& value, const QString& defaultValue)
+{
+    if (value == defaultValue)
+        DeleteSetting(AppTitle, AlarmSection, key);
+    else
+        SaveSetting(AppTitle, AlarmSection, key, value);
+}
+
 } // namespace
 
 QString alarmKey(const QString& field, int slot)
@@ -47,29 +63,39 @@ QString alarmKey(const QString& field, int slot)
 StoredAlarms readStoredAlarms()
 {
     StoredAlarms stored;
-    stored.duration = storedInt(durKey, ShortestAlarmDuration, LongestAlarmDuration)
-                          .value_or(DefaultAlarmDuration);
+    AlarmOptions& options = stored.options;
+    options.duration = storedInt(durKey, ShortestAlarmDuration, LongestAlarmDuration)
+                           .value_or(DefaultAlarmDuration);
+    options.snoozeMinutes = storedInt(snoozeKey, ShortestSnoozeMinutes, LongestSnoozeMinutes)
+                                .value_or(DefaultSnoozeMinutes);
+    const QString soundFile = GetSetting(AppTitle, AlarmSection, soundKey);
+    // A path the program could not have written, relative or not a path at all, is the beep.
+    if (QDir::isAbsolutePath(soundFile))
+        options.soundFile = soundFile;
+    options.gentle = storedInt(gentleKey, 0, 1).value_or(0) == 1;
     for (int n = 0; n < SlotCount; ++n) {
         AlarmSlot& slot = stored.slots[n];
         slot.isOn = storedInt(alarmKey(chkOnKey, n), 0, 1).value_or(0) == 1;
-        slot.frequency = qint16(
-            storedInt(alarmKey(comFreqKey, n), Frequency::OnceOnly, Frequency::Regular)
-                .value_or(Frequency::OnceOnly));
+        slot.frequency =
+            qint16(storedInt(alarmKey(comFreqKey, n), Frequency::OnceOnly, Frequency::Regular)
+                       .value_or(Frequency::OnceOnly));
         const int lastChoice = slot.frequency == Frequency::OnceOnly ? DayChoice::LastOnceOnly
                                                                      : DayChoice::LastRegular;
         slot.dayChoice = qint16(storedInt(alarmKey(comDaysKey, n), 0, lastChoice).value_or(0));
-        slot.hourText = GetSetting(AppTitle, AlarmSection, alarmKey(txtHrKey, n),
-                                   AlarmSlot().hourText);
-        slot.minuteText = GetSetting(AppTitle, AlarmSection, alarmKey(txtMinKey, n),
-                                     AlarmSlot().minuteText);
+        slot.hourText =
+            GetSetting(AppTitle, AlarmSection, alarmKey(txtHrKey, n), AlarmSlot().hourText);
+        slot.minuteText =
+            GetSetting(AppTitle, AlarmSection, alarmKey(txtMinKey, n), AlarmSlot().minuteText);
         slot.nextAlarm = storedSerial(alarmKey(dateTimeKey, n));
+        slot.label = alarmLabel(GetSetting(AppTitle, AlarmSection, alarmKey(labelKey, n)));
+        slot.snoozeUntil = storedSerial(alarmKey(snoozeUntilKey, n));
     }
     return stored;
 }
 
-void writeStoredAlarms(const QString& durationText, const SlotTable& slots)
+void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots)
 {
-    SaveSetting(AppTitle, AlarmSection, durKey, durationText);
+    SaveSetting(AppTitle, AlarmSection, durKey, QString::number(options.duration));
     for (int n = 0; n < SlotCount; ++n) {
         const AlarmSlot& slot = slots[n];
         const auto save = [n](const QString& field, const QString& value) {
@@ -82,12 +108,24 @@ void writeStoredAlarms(const QString& durationText, const SlotTable& slots)
         save(txtMinKey, slot.minuteText);
         save(dateTimeKey, dateSerialText(slot.nextAlarm));
     }
+    saveUnlessDefault(snoozeKey, QString::number(options.snoozeMinutes),
+                      QString::number(DefaultSnoozeMinutes));
+    saveUnlessDefault(soundKey, options.soundFile, QString());
+    saveUnlessDefault(gentleKey, options.gentle ? QStringLiteral("1") : QStringLiteral("0"),
+                      QStringLiteral("0"));
+    for (int n = 0; n < SlotCount; ++n) {
+        saveUnlessDefault(alarmKey(labelKey, n), slots[n].label, QString());
+        saveUnlessDefault(alarmKey(snoozeUntilKey, n), dateSerialText(slots[n].snoozeUntil),
+                          QStringLiteral("0"));
+    }
+}
+
+bool hasPassed(DateSerial moment, const QDateTime& now)
+{
+    return wholeSecond(now) > dueMoment(moment);
 }
 
 bool oneOffExpired(const AlarmSlot& slot, const QDateTime& now)
 {
-    if (slot.frequency != Frequency::OnceOnly)
-        return false;
-    // A moment no calendar holds counts as long past.
-    return wholeSecond(now) > dueMoment(slot.nextAlarm);
+    return slot.frequency == Frequency::OnceOnly && hasPassed(slot.nextAlarm, now);
 }

@@ -7,19 +7,36 @@
 
 // The alarm slots and the duration as kept in section "AlarmSetting": the key "dur" and,
 // for every slot n, "chkOn n", "comFreq n", "comDays n", "txtHr n", "txtMin n" and
-// "DateTime n" (one blank before the number).
+// "DateTime n" (one blank before the number). Beside those 91 keys, and only while they
+// hold more than their default, so that a file that uses none of them stays as it was:
+// "snooze", "sound", "gentle", and for every slot "label n" and "snoozeUntil n".
 
 inline const QString AlarmSection = QStringLiteral("AlarmSetting");
 
 constexpr int DefaultAlarmDuration = 5;
 constexpr int ShortestAlarmDuration = 1;
 constexpr int LongestAlarmDuration = 60;
+constexpr int DefaultSnoozeMinutes = 10;
+constexpr int ShortestSnoozeMinutes = 1;
+constexpr int LongestSnoozeMinutes = 60;
 
 QString alarmKey(const QString& field, int slot);
 
-struct StoredAlarms
-{
+// What all alarms share.
+struct AlarmOptions {
+    // How long an alarm sounds, in seconds.
     int duration = DefaultAlarmDuration;
+    int snoozeMinutes = DefaultSnoozeMinutes;
+    // Empty for the built-in beep, else the absolute path of the user's sound file.
+    QString soundFile;
+    // The sound starts quiet and reaches full volume over the first half of the duration.
+    bool gentle = false;
+
+    bool operator==(const AlarmOptions&) const = default;
+};
+
+struct StoredAlarms {
+    AlarmOptions options;
     SlotTable slots;
 };
 
@@ -27,8 +44,13 @@ struct StoredAlarms
 // default. One-off expiry is left to the caller (oneOffExpired).
 StoredAlarms readStoredAlarms();
 
-// Writes all 91 values, "dur" first, whether or not they changed; the caller commits.
-void writeStoredAlarms(const QString& durationText, const SlotTable& slots);
+// Writes all 91 values, "dur" first, whether or not they changed, and the keys beside them;
+// the caller commits.
+void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots);
 
-// A once-only slot whose due moment lies before `now` (at whole seconds) has rung.
+// The moment's minute began before `now`, at whole seconds; a moment no calendar holds is
+// long past.
+bool hasPassed(DateSerial moment, const QDateTime& now);
+
+// A once-only slot whose due moment has passed has rung.
 bool oneOffExpired(const AlarmSlot& slot, const QDateTime& now);

@@ -1,5 +1,7 @@
 #include "alarm/BeepCount.h"
 
+#include <algorithm>
+
 bool beepTickIsLast(int& beepElapsed, int durationSeconds)
 {
     const double limit = BeepInterval * durationSeconds * BeepLimitFactor;
@@ -9,4 +11,12 @@ bool beepTickIsLast(int& beepElapsed, int durationSeconds)
     }
     beepElapsed += BeepInterval;
     return false;
+}
+
+double alarmVolume(int beepElapsed, int durationSeconds, bool gentle)
+{
+    if (!gentle)
+        return 1.0;
+    const double rise = durationSeconds * 1000 / 2.0;
+    return std::min(1.0, GentleStartVolume + (1.0 - GentleStartVolume) * beepElapsed / rise);
 }

@@ -9,3 +9,9 @@ constexpr double BeepLimitFactor = 2.5;
 // One tick of the beep timer, after which `beepElapsed` holds the new total. The tick
 // always beeps; true means it was the last one and the timer stops.
 bool beepTickIsLast(int& beepElapsed, int durationSeconds);
+
+// How loud the alarm sounds `beepElapsed` ms after it began, from 0 to 1 as the ear hears
+// it: at once in full, or for a gentle alarm from GentleStartVolume up to full over the first
+// half of the duration.
+constexpr double GentleStartVolume = 0.2;
+double alarmVolume(int beepElapsed, int durationSeconds, bool gentle);

@@ -3,12 +3,24 @@
 #include <QApplication>
 #include <QLibrary>
 
-namespace {
+namespace
+{
 
+// Without the module nothing can play a file, so a file is reported and the bell stands in.
 class SystemBeeper final : public Beeper
 {
-public:
-    void beep() override { QApplication::beep(); }
+  public:
+    void beep(const QString& soundFile, double) override { ring(soundFile); }
+    void silence() override {}
+    void playSample(const QString& soundFile) override { ring(soundFile); }
+
+  private:
+    void ring(const QString& soundFile)
+    {
+        if (!soundFile.isEmpty())
+            reportFailure(soundFile);
+        QApplication::beep();
+    }
 };
 
 } // namespace
@@ -29,9 +41,28 @@ ToneOnDemand::ToneOnDemand(Loader load) : m_load(std::move(load)) {}
 
 ToneOnDemand::~ToneOnDemand() = default;
 
-void ToneOnDemand::beep()
+Beeper& ToneOnDemand::tone()
 {
-    if (!m_tone)
+    if (!m_tone) {
         m_tone = m_load();
-    m_tone->beep();
+        m_tone->setFailureHandler([this](const QString& soundFile) { reportFailure(soundFile); });
+    }
+    return *m_tone;
+}
+
+void ToneOnDemand::beep(const QString& soundFile, double volume)
+{
+    tone().beep(soundFile, volume);
+}
+
+void ToneOnDemand::silence()
+{
+    // Nothing plays before the first sound, and the module is not loaded for this.
+    if (m_tone)
+        m_tone->silence();
+}
+
+void ToneOnDemand::playSample(const QString& soundFile)
+{
+    tone().playSample(soundFile);
 }

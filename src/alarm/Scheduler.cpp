@@ -6,7 +6,8 @@
 
 #include <bitset>
 
-namespace {
+namespace
+{
 
 // Bit d - 1 stands for weekday d (Qt's numbering, Monday 1 to Sunday 7).
 using Weekdays = std::bitset<7>;
@@ -76,16 +77,39 @@ DateSerial soonestOf(const SlotTable& slots)
 {
     DateSerial soonest = NoAlarmSentinel;
     for (const AlarmSlot& slot : slots) {
-        if (slot.nextAlarm != 0 && slot.nextAlarm < soonest)
-            soonest = slot.nextAlarm;
+        for (DateSerial moment : {slot.nextAlarm, slot.snoozeUntil}) {
+            if (moment != 0 && moment < soonest)
+                soonest = moment;
+        }
     }
     return soonest;
+}
+
+bool ringsAt(const AlarmSlot& slot, DateSerial moment)
+{
+    return moment != 0 && (slot.nextAlarm == moment || slot.snoozeUntil == moment);
+}
+
+QString labelsAt(const SlotTable& slots, DateSerial moment)
+{
+    QStringList labels;
+    for (const AlarmSlot& slot : slots) {
+        if (ringsAt(slot, moment) && !slot.label.isEmpty() && !labels.contains(slot.label))
+            labels.append(slot.label);
+    }
+    return labels.join(QStringLiteral(", "));
 }
 
 QString alarmDayAndTime(DateSerial alarm, const QLocale& locale)
 {
     const auto [date, time] = wallClockOf(alarm);
     return locale.dayName(date.dayOfWeek()) + QLatin1Char(' ') + shortTimeText(time);
+}
+
+QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
+{
+    const QString dayAndTime = alarmDayAndTime(alarm);
+    return label.isEmpty() ? dayAndTime : dayAndTime + QStringLiteral(" – ") + label;
 }
 
 QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale)

@@ -15,11 +15,21 @@ DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
                          const QString& minuteText, const QDateTime& now);
 DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
 
-// The smallest non-zero nextAlarm, the lower slot winning a tie; NoAlarmSentinel if none.
+// The soonest of the slots' next alarms and pending snoozes (0 is neither);
+// NoAlarmSentinel if there is none.
 DateSerial soonestOf(const SlotTable& slots);
+
+// The slot's next alarm or its snooze falls on `moment`.
+bool ringsAt(const AlarmSlot& slot, DateSerial moment);
+
+// The names of the slots that ring at `moment`, each name once, joined by ", ".
+QString labelsAt(const SlotTable& slots, DateSerial moment);
 
 // "Tuesday 07:05": the alarm's weekday in the user's language and its time on the 24-hour clock.
 QString alarmDayAndTime(DateSerial alarm, const QLocale& locale = QLocale());
+
+// "Tuesday 07:05", and after it the alarm's name if it has one: "Tuesday 07:05 – Pills".
+QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label);
 
 // The main window's status line for the soonest alarm: "Tuesday 07:05 (Next Alarm)", or
 // "Alarm is OFF".

@@ -1,6 +1,6 @@
 #include "alarm/frmMissedAlarms.h"
 
-#include "alarm/Scheduler.h"
+#include "alarm/AlarmClock.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -26,8 +26,9 @@ frmMissedAlarms::frmMissedAlarms()
     resize(320, 180);
 }
 
-void frmMissedAlarms::addMissed(const QList<DateSerial>& alarms)
+void frmMissedAlarms::addMissed(const QList<MissedAlarm>& alarms)
 {
-    for (DateSerial alarm : alarms)
-        lstMissed->addItem(QStringLiteral("Missed alarm: ") + alarmDayAndTime(alarm));
+    for (const MissedAlarm& alarm : alarms)
+        lstMissed->addItem(QStringLiteral("Missed alarm: ") +
+                           alarmDayTimeAndLabel(alarm.moment, alarm.label));
 }

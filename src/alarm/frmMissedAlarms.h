@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/DateSerial.h"
-
 #include <QDialog>
 
+struct MissedAlarm;
 class QListWidget;
 class QPushButton;
 
@@ -13,10 +12,10 @@ class frmMissedAlarms : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     frmMissedAlarms();
 
-    void addMissed(const QList<DateSerial>& alarms);
+    void addMissed(const QList<MissedAlarm>& alarms);
 
     QListWidget* lstMissed;
     QPushButton* cmdOK;

@@ -1,6 +1,8 @@
 #include "alarm/frm_SetAlarm.h"
 
 #include "alarm/AlarmClock.h"
+#include "alarm/Snooze.h"
+#include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
 #include "core/Fonts.h"
 #include "core/Twips.h"
@@ -18,13 +20,61 @@
 #include <QSignalBlocker>
 #include <utility>
 
-namespace {
+namespace
+{
 
 const QString positionSection = QStringLiteral("SetAlarm");
 constexpr int defaultTopTwips = 0;
 constexpr int defaultLeftTwips = 2730;
 constexpr double controlPoints = 8.25;
 constexpr double largePoints = 13.5;
+
+// The column beside the rows: the duration, the snooze length and the sound.
+constexpr int optionsLeft = 10620;
+constexpr int optionsWidth = 2055;
+
+struct NumberFrame {
+    QGroupBox* frame;
+    QLabel* number;
+    QScrollBar* bar;
+};
+
+struct NumberFrameNames {
+    const char* frame;
+    const char* number;
+    const char* bar;
+};
+
+// A number in a white box and the scroll bar beside it that sets it, in a frame of the
+// options column.
+NumberFrame addNumberFrame(QWidget* window, NumberFrameNames names, const QString& caption,
+                           int topTwips, std::pair<int, int> range, const QString& toolTip,
+                           const QString& accessibleName)
+{
+    auto* frame = new QGroupBox(caption, window);
+    frame->setObjectName(QLatin1String(names.frame));
+    frame->setGeometry(twipsRect(optionsLeft, topTwips, optionsWidth, 1215));
+    frame->setFont(sansFont(controlPoints, true));
+
+    auto* number = new QLabel(frame);
+    number->setObjectName(QLatin1String(names.number));
+    number->setGeometry(twipsRect(600, 360, 495, 495));
+    number->setFont(sansFont(largePoints));
+    number->setToolTip(toolTip);
+    number->setAutoFillBackground(true);
+    QPalette white = number->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    number->setPalette(white);
+
+    auto* bar = new QScrollBar(Qt::Vertical, frame);
+    bar->setObjectName(QLatin1String(names.bar));
+    bar->setGeometry(twipsRect(1080, 360, 255, 495));
+    bar->setRange(range.first, range.second);
+    // The upper arrow makes the number grow, as it is above it.
+    bar->setInvertedAppearance(true);
+    bar->setAccessibleName(accessibleName);
+    return {frame, number, bar};
+}
 
 QString arrayMemberName(const char* array, int n)
 {
@@ -39,19 +89,19 @@ int rowTop(int n)
 } // namespace
 
 frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
-    : EditorDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : EditorDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_alarmClock(alarmClock)
 {
     setObjectName(QStringLiteral("frm_SetAlarm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vintrel Clock & Alarm - Alarm Settings"));
     setFont(sansFont(controlPoints));
-    setFixedSize(twips(8775), twips(7095));
+    setFixedSize(twips(optionsLeft + optionsWidth + 120), twips(7095));
 
     fraAlarmSettings = new QGroupBox(QStringLiteral("Alarm settings"), this);
     fraAlarmSettings->setObjectName(QStringLiteral("fraAlarmSettings"));
-    fraAlarmSettings->setGeometry(twipsRect(120, 120, 6375, 6135));
+    fraAlarmSettings->setGeometry(twipsRect(120, 120, 10380, 6135));
     fraAlarmSettings->setFont(sansFont(controlPoints, true));
     // The rows sit on a plain panel over the frame and take its regular font from there:
     // the bold is for the frame's title, and a font set on each combo box would build its
@@ -64,46 +114,48 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
 
     cmd_save = new QPushButton(QStringLiteral("Save Settings"), this);
     cmd_save->setObjectName(QStringLiteral("cmd_save"));
-    cmd_save->setGeometry(twipsRect(3480, 6480, 1935, 495));
+    // Centred under the rows.
+    cmd_save->setGeometry(twipsRect(4342, 6480, 1935, 495));
     cmd_save->setFont(sansFont(largePoints));
     cmd_save->setAutoDefault(false);
     connect(cmd_save, &QPushButton::clicked, this, &frm_SetAlarm::cmd_save_Click);
 
-    frm_duration = new QGroupBox(QStringLiteral("Alarm duration (sec)"), this);
-    frm_duration->setObjectName(QStringLiteral("frm_duration"));
-    frm_duration->setGeometry(twipsRect(6600, 120, 2055, 1215));
-    frm_duration->setFont(sansFont(controlPoints, true));
+    const NumberFrame duration = addNumberFrame(
+        this, {"frm_duration", "lbl_dur", "vscr_dur"}, QStringLiteral("Alarm duration (sec)"), 120,
+        {ShortestAlarmDuration, LongestAlarmDuration}, QStringLiteral("1-60 seconds"),
+        QStringLiteral("Alarm duration in seconds"));
+    frm_duration = duration.frame;
+    lbl_dur = duration.number;
+    vscr_dur = duration.bar;
+    connect(vscr_dur, &QScrollBar::valueChanged, this,
+            [this] { lbl_dur->setText(QString::number(vscr_dur->value())); });
 
-    lbl_dur = new QLabel(frm_duration);
-    lbl_dur->setObjectName(QStringLiteral("lbl_dur"));
-    lbl_dur->setGeometry(twipsRect(600, 360, 495, 495));
-    lbl_dur->setFont(sansFont(largePoints));
-    lbl_dur->setToolTip(QStringLiteral("1-60 seconds"));
-    lbl_dur->setAutoFillBackground(true);
-    QPalette white = lbl_dur->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    lbl_dur->setPalette(white);
+    const NumberFrame snooze = addNumberFrame(
+        this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, QStringLiteral("Snooze (min)"), 1455,
+        {ShortestSnoozeMinutes, LongestSnoozeMinutes}, QStringLiteral("1-60 minutes"),
+        QStringLiteral("Snooze length in minutes"));
+    fra_snooze = snooze.frame;
+    lbl_snooze = snooze.number;
+    vscr_snooze = snooze.bar;
+    connect(vscr_snooze, &QScrollBar::valueChanged, this,
+            [this] { lbl_snooze->setText(QString::number(vscr_snooze->value())); });
 
-    vscr_dur = new QScrollBar(Qt::Vertical, frm_duration);
-    vscr_dur->setObjectName(QStringLiteral("vscr_dur"));
-    vscr_dur->setGeometry(twipsRect(1080, 360, 255, 495));
-    vscr_dur->setRange(ShortestAlarmDuration, LongestAlarmDuration);
-    // The upper arrow lengthens the alarm, as the number above it grows.
-    vscr_dur->setInvertedAppearance(true);
-    vscr_dur->setAccessibleName(QStringLiteral("Alarm duration in seconds"));
-    connect(vscr_dur, &QScrollBar::valueChanged, this, &frm_SetAlarm::vscr_dur_Change);
+    fraSound = new SoundChooser(m_alarmClock, this);
+    fraSound->setGeometry(twipsRect(optionsLeft, 2790, optionsWidth, 1545));
 
     QWidget* previous = nullptr;
     for (int n = 0; n < SlotCount; ++n) {
-        for (QWidget* control : {static_cast<QWidget*>(chkOn[n]), static_cast<QWidget*>(comFreq[n]),
-                                 static_cast<QWidget*>(comDays[n]), static_cast<QWidget*>(txtHr[n]),
-                                 static_cast<QWidget*>(txtMin[n])}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(chkOn[n]), static_cast<QWidget*>(comFreq[n]),
+              static_cast<QWidget*>(comDays[n]), static_cast<QWidget*>(txtHr[n]),
+              static_cast<QWidget*>(txtMin[n]), static_cast<QWidget*>(txtLabel[n])}) {
             if (previous)
                 setTabOrder(previous, control);
             previous = control;
         }
     }
     setTabOrder(previous, cmd_save);
+    setTabOrder(cmd_save, fraSound->comSound);
 
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
     connect(&m_alarmClock, &AlarmClock::slotsReloaded, this, &frm_SetAlarm::showSlots);
@@ -147,6 +199,18 @@ void frm_SetAlarm::createRow(int n)
     connect(txtMin[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].minuteText = text; });
 
+    txtLabel[n] = new QLineEdit(m_rows);
+    txtLabel[n]->setObjectName(arrayMemberName("txtLabel", n));
+    txtLabel[n]->setGeometry(twipsRect(6240, rowTop(n), 2100, 285));
+    txtLabel[n]->setMaxLength(LongestAlarmLabel);
+    txtLabel[n]->setPlaceholderText(QStringLiteral("Name"));
+    connect(txtLabel[n], &QLineEdit::textChanged, this,
+            [this, n](const QString& text) { m_slots[n].label = alarmLabel(text); });
+
+    lblSnoozed[n] = new QLabel(m_rows);
+    lblSnoozed[n]->setObjectName(arrayMemberName("lblSnoozed", n));
+    lblSnoozed[n]->setGeometry(twipsRect(8430, rowTop(n) + 15, 1830, 255));
+
     // Screen readers name each control by its row, counted from 1 as the user counts.
     const QString alarm = QStringLiteral("Alarm %1 ").arg(n + 1);
     chkOn[n]->setAccessibleName(alarm + QStringLiteral("on"));
@@ -157,6 +221,7 @@ void frm_SetAlarm::createRow(int n)
     }
     txtHr[n]->setAccessibleName(alarm + QStringLiteral("hour"));
     txtMin[n]->setAccessibleName(alarm + QStringLiteral("minute"));
+    txtLabel[n]->setAccessibleName(alarm + QStringLiteral("name"));
 
     showRowState(n);
 }
@@ -178,12 +243,15 @@ void frm_SetAlarm::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-
 void frm_SetAlarm::showSlots()
 {
     const SlotTable& slots = m_alarmClock.slots();
-    lbl_dur->setText(QString::number(m_alarmClock.duration()));
-    vscr_dur->setValue(m_alarmClock.duration());
+    const AlarmOptions& options = m_alarmClock.options();
+    lbl_dur->setText(QString::number(options.duration));
+    vscr_dur->setValue(options.duration);
+    lbl_snooze->setText(QString::number(options.snoozeMinutes));
+    vscr_snooze->setValue(options.snoozeMinutes);
+    fraSound->showChoice(options.soundFile, options.gentle);
     m_rejectedBox = nullptr;
     m_slots = slots;
 
@@ -194,6 +262,8 @@ void frm_SetAlarm::showSlots()
         comDays[n]->setCurrentIndex(slots[n].dayChoice);
         txtHr[n]->setText(slots[n].hourText);
         txtMin[n]->setText(slots[n].minuteText);
+        txtLabel[n]->setText(slots[n].label);
+        showRowState(n);
     }
 }
 
@@ -215,8 +285,12 @@ void frm_SetAlarm::showRowState(int n)
     const bool on = chkOn[n]->isChecked();
     chkOn[n]->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
     for (QWidget* control : {static_cast<QWidget*>(comFreq[n]), static_cast<QWidget*>(comDays[n]),
-                             static_cast<QWidget*>(txtHr[n]), static_cast<QWidget*>(txtMin[n])})
+                             static_cast<QWidget*>(txtHr[n]), static_cast<QWidget*>(txtMin[n]),
+                             static_cast<QWidget*>(txtLabel[n])})
         control->setEnabled(on);
+    const DateSerial snoozed = keptSnooze(m_alarmClock.slots()[n], m_slots[n]);
+    lblSnoozed[n]->setText(snoozed != 0 ? snoozedUntilText(snoozed) : QString());
+    lblSnoozed[n]->setVisible(snoozed != 0);
 }
 
 void frm_SetAlarm::chkOn_Click(int n)
@@ -274,11 +348,6 @@ void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& m
     invalid.exec();
 }
 
-void frm_SetAlarm::vscr_dur_Change()
-{
-    lbl_dur->setText(QString::number(vscr_dur->value()));
-}
-
 void frm_SetAlarm::cmd_save_Click()
 {
     // The click took the focus from a box whose entry was just refused: that box is
@@ -287,7 +356,8 @@ void frm_SetAlarm::cmd_save_Click()
         m_rejectedBox->setFocus();
         return;
     }
-    m_alarmClock.saveSettings(m_slots, vscr_dur->value());
+    m_alarmClock.saveSettings(m_slots, {vscr_dur->value(), vscr_snooze->value(),
+                                        fraSound->soundFile(), fraSound->gentle()});
     // Hidden, not closed: the window stays made, its rows as saved.
     hide();
 }

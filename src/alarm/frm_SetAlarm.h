@@ -13,8 +13,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class SoundChooser;
 
-// The alarm settings window: the fifteen alarm slots and the duration as rows to edit.
+// The alarm settings window: the fifteen alarm slots as rows to edit, each with its name and,
+// while one is pending, its snooze; beside them what all alarms share, the duration, the
+// snooze length and the sound.
 // It edits a copy of the alarm clock's slots and hands it over on "Save Settings"; whenever
 // the clock reads its slots again (after an alarm), the rows show them. Closing the window
 // drops what was not saved.
@@ -25,7 +28,7 @@ class frm_SetAlarm : public EditorDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit frm_SetAlarm(AlarmClock& alarmClock);
 
     // Restores the window's position and shows the clock's slots.
@@ -40,16 +43,22 @@ public:
     std::array<QComboBox*, SlotCount> comDays;
     std::array<QLineEdit*, SlotCount> txtHr;
     std::array<QLineEdit*, SlotCount> txtMin;
+    std::array<QLineEdit*, SlotCount> txtLabel;
+    std::array<QLabel*, SlotCount> lblSnoozed;
     QGroupBox* fraAlarmSettings;
     QGroupBox* frm_duration;
     QLabel* lbl_dur;
     QScrollBar* vscr_dur;
+    QGroupBox* fra_snooze;
+    QLabel* lbl_snooze;
+    QScrollBar* vscr_snooze;
+    SoundChooser* fraSound;
     QPushButton* cmd_save;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createRow(int n);
     void showRowState(int n);
     void showSlots();
@@ -58,7 +67,6 @@ private:
     void comFreq_Click(int n);
     void txtHr_LostFocus(int n);
     void txtMin_LostFocus(int n);
-    void vscr_dur_Change();
     void cmd_save_Click();
 
     void focusChanged(QWidget* old, QWidget* now);

@@ -24,10 +24,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 const QString positionSection = QStringLiteral("Main");
 constexpr int tickPeriod = 1000;
@@ -35,12 +37,18 @@ constexpr int tickPeriod = 1000;
 const QSize calendarHiddenSize(twips(2715), twips(1665));
 const QSize calendarShownSize(twips(4650), twips(4785));
 
+void bringForward(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                               | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
       m_notice(notice), m_alarmClock(beeper, notice)
 {
     setObjectName(QStringLiteral("frm_Main"));
@@ -92,11 +100,13 @@ frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
 
 void frm_Main::connectSubsystems()
 {
-    connect(&m_alarmClock, &AlarmClock::nextAlarmTextChanged, this, [this](const QString& text) {
-        lblStatus->setText(text);
-        refreshTitle();
-    });
+    connect(&m_alarmClock, &AlarmClock::nextAlarmTextChanged, this, &frm_Main::showNextAlarm);
     connect(&m_alarmClock, &AlarmClock::ringingStarted, this, &frm_Main::showRinging);
+    connect(&m_alarmClock, &AlarmClock::ringingSoundFailed, this, [this] {
+        if (m_notification)
+            m_notification->showSoundFailure();
+    });
+    m_notice.setAnswerHandler([this](const QString& action) { answerFromDesktop(action); });
     connect(&m_alarmClock, &AlarmClock::ringingEnded, this, &frm_Main::refreshTitle);
     connect(&m_alarmClock, &AlarmClock::alarmsMissed, this, &frm_Main::showMissed);
     connect(&m_notes, &DailyNotes::notesRead, this, &frm_Main::CheckIfNotesForToday);
@@ -120,6 +130,9 @@ void frm_Main::createMenu()
     };
     itmSetAlarm = addItem("itmSetAlarm", QStringLiteral("Set &Alarm"), "Ctrl+A",
                           &frm_Main::itmSetAlarm_Click);
+    itmCancelSnooze = addItem("itmCancelSnooze", QStringLiteral("&Cancel Snooze"), "",
+                              &frm_Main::itmCancelSnooze_Click);
+    itmCancelSnooze->setVisible(false);
     itmDailyNotes = addItem("itmDailyNotes", QStringLiteral("View Daily &Notes"), "Ctrl+N",
                             &frm_Main::itmDailyNotes_Click);
     SepOne = mnuMenu->addSeparator();
@@ -136,9 +149,8 @@ void frm_Main::createMenu()
     itmStartAtLogin->setObjectName(QStringLiteral("itmStartAtLogin"));
     itmStartAtLogin->setCheckable(true);
     // The desktop's own settings may have switched it off since the menu was last open.
-    connect(mnuMenu, &QMenu::aboutToShow, this, [this] {
-        itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath()));
-    });
+    connect(mnuMenu, &QMenu::aboutToShow, this,
+            [this] { itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath())); });
 
     itmAbout = menuBar()->addAction(QStringLiteral("About"), this, &frm_Main::itmAbout_Click);
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
@@ -146,6 +158,7 @@ void frm_Main::createMenu()
 
 frm_Main::~frm_Main()
 {
+    m_notice.setAnswerHandler({});
     deleteWindows();
 }
 
@@ -233,8 +246,7 @@ void frm_Main::bringToFront()
 {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
-    raise();
-    activateWindow();
+    bringForward(this);
 }
 
 void frm_Main::refreshTitle()
@@ -248,22 +260,46 @@ void frm_Main::CheckIfNotesForToday()
     if (m_notes.TodayHasNotes()) {
         const QString note = m_notes.todayText();
         // A tool tip that looks like markup is drawn as markup; a note is shown as typed.
-        lblNote->setToolTip(Qt::mightBeRichText(note)
-                                ? Qt::convertFromPlainText(note, Qt::WhiteSpacePre)
-                                : note);
+        lblNote->setToolTip(
+            Qt::mightBeRichText(note) ? Qt::convertFromPlainText(note, Qt::WhiteSpacePre) : note);
         lblNote->setAccessibleDescription(note);
     }
 }
 
-void frm_Main::showRinging(DateSerial alarm)
+void frm_Main::showNextAlarm(const QString& text)
 {
-    m_notification = new frm_alarm_notif(alarm);
-    // However it is closed, the alarm has been acknowledged.
-    connect(m_notification, &QDialog::finished, &m_alarmClock, &AlarmClock::acknowledge);
+    lblStatus->setText(text);
+    lblStatus->setToolTip(m_alarmClock.nextAlarmLabel());
+    itmCancelSnooze->setVisible(m_alarmClock.soonestSnooze() != NoAlarmSentinel);
+    refreshTitle();
+}
+
+void frm_Main::showRinging(DateSerial alarm, const QString& label)
+{
+    m_notification = new frm_alarm_notif(alarm, label, m_alarmClock.options().snoozeMinutes);
+    // However else it is closed, the alarm has been acknowledged.
+    connect(m_notification, &QDialog::finished, &m_alarmClock, [this](int result) {
+        if (result == frm_alarm_notif::Snoozed)
+            m_alarmClock.snooze();
+        else
+            m_alarmClock.acknowledge();
+    });
     m_notification->show();
 }
 
-void frm_Main::showMissed(const QList<DateSerial>& alarms)
+void frm_Main::answerFromDesktop(const QString& action)
+{
+    if (!m_notification)
+        return;
+    if (action == QLatin1String("okay"))
+        m_notification->cmd_okay->click();
+    else if (action == QLatin1String("snooze"))
+        m_notification->cmd_snooze->click();
+    else if (action == QLatin1String("default"))
+        bringForward(m_notification);
+}
+
+void frm_Main::showMissed(const QList<MissedAlarm>& alarms)
 {
     if (!m_missedAlarms)
         m_missedAlarms = new frmMissedAlarms;
@@ -289,12 +325,16 @@ void frm_Main::itmSetAlarm_Click()
     m_settingsWindow->exec();
 }
 
+void frm_Main::itmCancelSnooze_Click()
+{
+    m_alarmClock.cancelSnooze();
+}
+
 void frm_Main::itmDailyNotes_Click()
 {
     // Already open beside the clock after a click on the "N": bring it forward instead.
     if (m_notesWindow && m_notesWindow->isVisible()) {
-        m_notesWindow->raise();
-        m_notesWindow->activateWindow();
+        bringForward(m_notesWindow);
     } else {
         notes().exec();
     }
@@ -363,8 +403,8 @@ bool frm_Main::event(QEvent* event)
 
 bool frm_Main::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblNote && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == lblNote && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         lblNote_Click();
         return true;
     }
@@ -375,6 +415,5 @@ void frm_Main::lblNote_Click()
 {
     frmNotes& window = notes();
     window.show();
-    window.raise();
-    window.activateWindow();
+    bringForward(&window);
 }

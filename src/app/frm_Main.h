@@ -29,7 +29,7 @@ class frm_Main : public QMainWindow
 {
     Q_OBJECT
 
-public:
+  public:
     frm_Main(Beeper& beeper, AlarmNotice& notice);
     ~frm_Main() override;
 
@@ -61,6 +61,8 @@ public:
 
     QMenu* mnuMenu;
     QAction* itmSetAlarm;
+    // Shown while a snooze is pending.
+    QAction* itmCancelSnooze;
     QAction* itmDailyNotes;
     QAction* SepOne;
     QAction* itmShowCalendar;
@@ -69,12 +71,12 @@ public:
     QAction* itmStartAtLogin;
     QAction* itmAbout;
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createMenu();
     // Where the alarm clock and the notes meet the windows.
     void connectSubsystems();
@@ -84,11 +86,15 @@ private:
     void refreshTitle();
     // Gone without a close: a ringing alarm left unacknowledged is not moved on.
     void deleteWindows();
-    void showRinging(DateSerial alarm);
-    void showMissed(const QList<DateSerial>& alarms);
+    void showRinging(DateSerial alarm, const QString& label);
+    void showMissed(const QList<MissedAlarm>& alarms);
+    void showNextAlarm(const QString& text);
+    // An answer given in the desktop's notice, as if given in the notification window.
+    void answerFromDesktop(const QString& action);
     frmNotes& notes();
 
     void itmSetAlarm_Click();
+    void itmCancelSnooze_Click();
     void itmDailyNotes_Click();
     void itmShowCalendar_Click();
     void itmHideCalendar_Click();

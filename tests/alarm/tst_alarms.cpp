@@ -1,11 +1,14 @@
 #include "alarm/AlarmClock.h"
 #include "alarm/BeepCount.h"
 #include "alarm/DesktopNotification.h"
+#include "alarm/Snooze.h"
+#include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
 #include "app/frm_Main.h"
+#include "core/Twips.h"
 #include "mock/MockClock.h"
 #include "support/AlarmRecorder.h"
 #include "support/ModalAnswer.h"
@@ -14,7 +17,10 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -141,8 +147,8 @@ private Q_SLOTS:
             const QDateTime now = check.toLocalTime();
             const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
             QCOMPARE(checkAlarm(serial, now), expected);
-            QCOMPARE(oneOffExpired({true, Frequency::OnceOnly, 0, "07", "30", serial}, now.addMSecs(900)), expired);
-            QVERIFY(!oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial}, now.addDays(9)));
+            QCOMPARE(oneOffExpired({true, Frequency::OnceOnly, 0, "07", "30", serial, {}, 0}, now.addMSecs(900)), expired);
+            QVERIFY(!oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial, {}, 0}, now.addDays(9)));
             // The status line shows the alarm as set, also where the clock skips it.
             QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
         }
@@ -197,7 +203,7 @@ private Q_SLOTS:
         }
         QCOMPARE(ringing.size(), 1);
         QCOMPARE(ringing.at(0).at(0).toDouble(), december(7, 7, 30));
-        QCOMPARE(m_seen.posted, QStringList{"07:30"});
+        QCOMPARE(m_seen.posted, QStringList{"07:30||10"});
         // A duration of 1 s: 4 beeps, then silence while it waits.
         QTRY_COMPARE(m_seen.beeps, 4);
         QTest::qWait(500);
@@ -226,46 +232,162 @@ private Q_SLOTS:
         QCOMPARE(alarms.nextAlarmText(), "Thursday 07:30 (Next Alarm)");
     }
 
+    // A named daily alarm and a one-off at Monday 07:30, snoozed together late in their minute,
+    // ring again at 07:40, also after a restart; snoozed again after its minute, 07:40 counts.
+    // A snooze cancelled, switched off, passed in sleep or while the clock was closed never rings.
+    void snoozes()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        SaveSetting(AppTitle, AlarmSection, "label 0", "Pills");
+        storeSlot(1, Frequency::OnceOnly, 0, "07", "30", december(7, 7, 30));
+        std::optional<AlarmClock> alarms(std::in_place, m_seen, m_seen);
+        const auto ringAndSnooze = [&](const QDateTime& ring, const QDateTime& snooze) {
+            m_clock->set(ring);
+            alarms->check(m_clock->now());
+            m_clock->set(snooze);
+            alarms->snooze();
+        };
+        alarms->start();
+        ringAndSnooze(at(2026, 12, 7, 7, 30), at(2026, 12, 7, 7, 30, 59));
+        const QString monday740 = dateSerialText(december(7, 7, 40));
+        QCOMPARE(stored({"chkOn 1", "snoozeUntil 0", "snoozeUntil 1"}), "0 " + monday740 + " " + monday740);
+        m_clock->set(at(2026, 12, 7, 7, 35));
+        alarms.emplace(m_seen, m_seen).start();
+        QCOMPARE(alarms->nextAlarmText() + alarms->nextAlarmLabel(), "Monday 07:40 (Next Alarm)Pills");
+        ringAndSnooze(at(2026, 12, 7, 7, 40), at(2026, 12, 7, 7, 41, 5));
+        QCOMPARE(m_seen.posted, QStringList({"07:30|Pills|10", "07:40|Pills|10"}));
+        QCOMPARE(alarms->nextAlarmText(), "Monday 07:50 (Next Alarm)");
+        alarms->cancelSnooze();
+        QCOMPARE(alarms->nextAlarmText(), "Tuesday 07:30 (Next Alarm)");
+        QCOMPARE(stored({"snoozeUntil 0", "snoozeUntil 1"}), " ");
+        // Snoozed at 07:50 when it rang at 07:30: ten minutes from the snooze.
+        ringAndSnooze(at(2026, 12, 8, 7, 30), at(2026, 12, 8, 7, 50));
+        m_clock->set(at(2026, 12, 8, 8, 5, 1)); // asleep through 08:00
+        alarms->check(m_clock->now());
+        QCOMPARE(m_seen.informed, QStringList{"Missed alarm: Tuesday 08:00 – Pills"});
+        ringAndSnooze(at(2026, 12, 9, 7, 30), at(2026, 12, 9, 7, 30, 10));
+        SlotTable slots = alarms->slots();
+        alarms->saveSettings(slots, alarms->options());
+        QCOMPARE(alarms->nextAlarmText(), "Wednesday 07:40 (Next Alarm)");
+        slots[0].isOn = false;
+        alarms->saveSettings(slots, alarms->options());
+        QCOMPARE(alarms->nextAlarmText() + stored({"snoozeUntil 0"}), "Alarm is OFF");
+        // The snooze of a slot that is off, and one that passed while the clock was closed.
+        SaveSetting(AppTitle, AlarmSection, "snoozeUntil 5", dateSerialText(december(9, 7, 50)));
+        SaveSetting(AppTitle, AlarmSection, "snoozeUntil 6", dateSerialText(december(9, 7, 0)));
+        alarms.emplace(m_seen, m_seen).start();
+        QCOMPARE(alarms->nextAlarmText() + QString::number(alarms->slots()[6].snoozeUntil), "Wednesday 07:50 (Next Alarm)0");
+        QCOMPARE(m_seen.informed.size(), 1);
+    }
+
+    // In the hour summer time skips, a snooze rings at its end; snoozed as it begins, it
+    // counts from the minute the alarm rang.
+    void snoozeAcrossTheSpringGap()
+    {
+        const auto restoreZone = qScopeGuard([saved = qgetenv("TZ")] {
+            qputenv("TZ", saved);
+            tzset();
+        });
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const QDateTime rang(QDate(2027, 3, 28), QTime(1, 55, 20));
+        const DateSerial snoozed = snoozeMoment(rang, 10, rang.addSecs(30));
+        QCOMPARE(snoozed, toDateSerial(QDate(2027, 3, 28), QTime(2, 5)));
+        QCOMPARE(checkAlarm(snoozed, QDateTime(QDate(2027, 3, 28), QTime(3, 0))), AlarmCheck::Ring);
+        const QDateTime endOfGap(QDate(2027, 3, 28), QTime(3, 0, 10));
+        QCOMPARE(snoozeMoment(endOfGap, 10, endOfGap), toDateSerial(QDate(2027, 3, 28), QTime(3, 10)));
+    }
+
     // Slot 0 and 1 hold what no save writes (a pattern on a once-only slot, for one): they
-    // read as the defaults; slot 2 keeps the text it holds; slot 3 was never saved. A save
-    // writes all ninety-one values.
+    // read as the defaults; slot 2 keeps the text it holds; slot 3 was never saved but for a
+    // name on two lines. A save writes all ninety-one values, and the keys beside them only
+    // while they hold more than their defaults, exactly as typed.
     void valuesNoSaveWritesLoadAsDefaultsAndASaveWritesAll()
     {
         m_settings->writeFile("[AlarmSetting]\ndur=61\nchkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
                               "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\ncomFreq%202=-1\n"
-                              "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\n");
+                              "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\nsnoozeUntil%202=x\n"
+                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\n");
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
         alarms.start();
         SlotTable slots = alarms.slots();
-        QStringList read{QString::number(alarms.duration())};
+        const AlarmOptions& options = alarms.options();
+        QStringList read{QStringLiteral("%1 %2 %3 %4").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle)};
         for (const AlarmSlot& slot : QList<AlarmSlot>(slots.begin(), slots.begin() + 4))
-            read << QStringLiteral("%1 %2 %3 %4:%5 %6").arg(slot.isOn).arg(slot.frequency)
-                         .arg(slot.dayChoice).arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm);
-        QCOMPARE(read, QStringList({"5", "0 1 0 12:00 0", "0 0 0 12:00 0", "0 0 3 ab:00 0", "0 0 0 12:00 0"}));
+            read << QStringLiteral("%1 %2 %3 %4:%5 %6 %7 %8").arg(slot.isOn).arg(slot.frequency).arg(slot.dayChoice)
+                        .arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm).arg(slot.snoozeUntil).arg(slot.label);
+        QCOMPARE(read, QStringList({"5 10  0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
         slots[2].hourText = "12";
-        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0};
+        slots[3].label.clear();
+        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0};
         slots[14].hourText = "7"; // kept as typed: the window pads it
-        alarms.saveSettings(slots, 60);
+        AlarmOptions saved;
+        saved.duration = 60;
+        alarms.saveSettings(slots, saved);
         QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 91);
         QCOMPARE(stored({"dur", "chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4", "DateTime 5", "txtHr 14"}),
                  "60 1 1 9 06 45 0 7");
         QCOMPARE(stored({"DateTime 4", "DateTime 2"}), dateSerialText(december(12, 6, 45)) + " 0");
+        slots[4].label = "Pills; \"=[#] 'x' \\ 💊 Таблетки 薬";
+        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true};
+        alarms.saveSettings(slots, saved);
+        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 95);
+        SettingsStore::reopen();
+        const StoredAlarms reread = readStoredAlarms();
+        QVERIFY(reread.options == saved && reread.slots[4].label == slots[4].label);
         QCOMPARE(failed.size(), 0);
         // A directory in the file's place makes every save fail, even for root.
         QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
-        alarms.saveSettings(slots, 60);
+        alarms.saveSettings(slots, saved);
         QCOMPARE(failed.size(), 1);
     }
 
-    void theToneIsLoadedAtTheFirstBeepOnly()
+    // The sound module is loaded at the first sound only; beside the tests, with no audio
+    // output, it reports every file, once a ringing. A sound file plays through the ringing and
+    // stops with it; gentle, it rises to full by half the duration.
+    void theSoundOfAnAlarm()
     {
         AlarmRecorder* loaded = nullptr;
-        ToneOnDemand tone([&] { auto recorder = std::make_unique<AlarmRecorder>(); loaded = recorder.get(); return recorder; });
+        ToneOnDemand tone([&] {
+            auto recorder = std::make_unique<AlarmRecorder>();
+            loaded = recorder.get();
+            return recorder;
+        });
+        tone.silence();
         QVERIFY(!loaded);
-        tone.beep();
-        tone.beep();
+        tone.beep({}, 1);
+        tone.beep({}, 1);
         QVERIFY(loaded && loaded->beeps == 2); // a second load would have counted one
+        ToneOnDemand module;
+        QStringList failed;
+        module.setFailureHandler([&](const QString& soundFile) { failed << soundFile; });
+        for (int tick = 0; tick < 3; ++tick) module.beep("/music/bell.ogg", 1);
+        module.silence();
+        module.beep("/music/bell.ogg", 1);
+        module.playSample("/music/bell.ogg");
+        QCOMPARE(failed, QStringList(3, "/music/bell.ogg"));
+
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        for (const auto& [key, value] :
+             {std::pair{"dur", "1"}, {"sound", "/music/bell.ogg"}, {"gentle", "1"}}) SaveSetting(AppTitle, AlarmSection, key, value);
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy ringingFailed(&alarms, &AlarmClock::ringingSoundFailed), sampleFailed(&alarms, &AlarmClock::sampleFailed);
+        alarms.start();
+        m_clock->set(at(2026, 12, 7, 7, 30));
+        alarms.check(m_clock->now());
+        QTRY_COMPARE(m_seen.silences, 1);
+        QCOMPARE(m_seen.volumes, QList<double>({0.2, 0.2 + 0.8 * 333 / 500, 1, 1}));
+        QCOMPARE(m_seen.played, QStringList(4, "/music/bell.ogg"));
+        alarms.acknowledge();
+        QCOMPARE(m_seen.silences, 2);
+        m_seen.unplayable = "/music/bell.ogg";
+        alarms.playSample(m_seen.unplayable);
+        QVERIFY(sampleFailed.size() == 1 && ringingFailed.isEmpty());
+        m_clock->set(at(2026, 12, 8, 7, 30));
+        alarms.check(m_clock->now());
+        QTRY_VERIFY(!ringingFailed.isEmpty());
+        QCOMPARE(sampleFailed.size(), 1);
     }
 
     // Through the stub service of the end-to-end tests, on a private session bus.
@@ -276,17 +398,34 @@ private Q_SLOTS:
         QVERIFY(bus.waitForReadyRead());
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         const QString calls = m_settings->dir() + "/calls";
-        service.start("/usr/bin/python3", {QFINDTESTDATA("../e2e/support/notification_stub.py"), calls});
+        service.start("/usr/bin/python3", {QFINDTESTDATA("../e2e/support/notification_stub.py"), calls, "actions,body-markup"});
         QTRY_VERIFY(QFile::exists(calls));
         DesktopNotification notice;
+        QString answered;
+        notice.setAnswerHandler([&](const QString& action) { answered = action; });
         notice.withdraw(); // nothing shown, nothing to close
-        notice.post("07:31");
+        notice.inform("Missed alarm", "Monday 07:30 – <b>Pills</b> & tea");
+        notice.post("07:31", "<b>Pills</b>", 5);
+        const auto logged = [&] {
+            QFile log(calls);
+            return log.open(QIODevice::ReadOnly) ? log.readAll() : "";
+        };
+        QTRY_COMPARE(logged().count('\n'), 2);
+        for (uint id : {42u, 43u}) { // the missed alarm's notice has nothing to answer
+            QDBusMessage click = QDBusMessage::createMethodCall("org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                                                                "org.example.NotificationStub", "InvokeAction");
+            QDBusConnection::sessionBus().call(click << id << QString("snooze %1").arg(id));
+        }
+        QTRY_COMPARE(answered, "snooze 43");
+        notice.withdraw();
+        notice.post("07:32", {}, 5);
         notice.withdraw(); // before the answer: closed once it comes
-        notice.inform("Missed alarm", "Monday 07:30");
-        const auto logged = [&] { QFile log(calls); return log.open(QIODevice::ReadOnly) ? log.readAll() : ""; };
-        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Alarm 07:31|The time is now 07:31|urgency=2|timeout=0|replaces=0|id=42\n"
-                               "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30|urgency=1|timeout=0|replaces=0|id=43\n"
-                               "CloseNotification|42\n");
+        const QString actions = "|actions=okay,Okay,snooze,Snooze 5 min,default,Show\n";
+        QTRY_COMPARE(logged(), "Notify|Vintrel Clock & Alarm|Missed alarm|Monday 07:30 – &lt;b&gt;Pills&lt;/b&gt; &amp; tea|urgency=1|timeout=0|replaces=0|id=42\n"
+                               "Notify|Vintrel Clock & Alarm|Alarm 07:31 – <b>Pills</b>|The time is now 07:31|urgency=2|timeout=0|replaces=0|id=43" + actions
+                               + "CloseNotification|43\n"
+                               "Notify|Vintrel Clock & Alarm|Alarm 07:32|The time is now 07:32|urgency=2|timeout=0|replaces=0|id=44" + actions
+                               + "CloseNotification|44\n");
         for (QProcess* process : {&service, &bus}) {
             process->kill();
             process->waitForFinished();
@@ -330,13 +469,39 @@ private Q_SLOTS:
         QCOMPARE(*message, "You must enter a number in the range 0-59");
         QVERIFY(window.isVisible() && !m_settings->onDisk(AlarmSection, "dur").isValid());
         typeInto(window.txtMin[0], "30");
+        QTest::keyClick(window.txtMin[0], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.txtLabel[0]);
+        QTest::keyClicks(window.txtLabel[0], "Pills; \"=[x] ");
+        window.txtLabel[0]->insert("💊 " + QString(60, 'z')); // QTest types ASCII only
         QTest::keyClick(window.vscr_dur, Qt::Key_End);
+        QTest::keyClick(window.vscr_snooze, Qt::Key_Home);
         QTest::keyClick(window.txtMin[0], Qt::Key_Escape); // keeps the edits
+        // A sound file chosen in the file dialog, played, and refused by the speaker.
+        const QString bell = m_settings->dir() + "/bell.ogg";
+        QVERIFY(QFile(bell).open(QIODevice::WriteOnly));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialog->selectFile(bell);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::mouseClick(window.fraSound->cmdChooseSound, Qt::LeftButton);
+        QCOMPARE(window.fraSound->comSound->currentText(), "bell.ogg");
+        m_seen.unplayable = bell;
+        message = answerNextBox(QMessageBox::Ok);
+        QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
+        QCOMPARE(*message, "\"bell.ogg\" could not be played. Choose another sound file; until then the alarms beep instead.");
+        QTest::mouseClick(window.fraSound->chkGentle, Qt::LeftButton);
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
-        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0"}),
-                 "60 1 0 0 07 30");
+        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle"}),
+                 "60 1 0 0 07 30 1 1");
+        QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString().size(), 60);
+        QVERIFY(m_settings->onDisk(AlarmSection, "label 0").toString().startsWith("Pills; \"=[x] 💊 zz"));
+        QCOMPARE(m_settings->onDisk(AlarmSection, "sound"), bell);
+        window.fraSound->comSound->setCurrentIndex(0); // back to the beep
+        QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
+        QCOMPARE(m_seen.samples, QStringList({bell, ""}));
     }
 
     void anAlarmRingsOverTheOpenSettingsAndItsRowsShowTheStoredSlotsAfter()
@@ -369,26 +534,88 @@ private Q_SLOTS:
         QVERIFY(m_seen.informed.at(0).startsWith("Alarms off: "));
     }
 
+    // Answered from the desktop's notice: snoozed, shown on the status line, its tool tip and
+    // its row, then cancelled from the menu; the next ringing's file cannot be played.
+    void aSnoozeFromTheDesktopIsShownAndCancelledFromTheMenu()
+    {
+        frm_Main main(m_seen, m_seen);
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        SaveSetting(AppTitle, AlarmSection, "label 0", "Pills");
+        SaveSetting(AppTitle, AlarmSection, "sound", m_seen.unplayable = "/music/bell.ogg");
+        main.Form_Load();
+        main.show();
+        QVERIFY(!main.itmCancelSnooze->isVisible());
+        m_clock->set(at(2026, 12, 7, 7, 30));
+        main.Timer1_Timer();
+        QPointer<frm_alarm_notif> notification = main.notification();
+        QCOMPARE(notification->lbl_label->text(), "Pills");
+        QTRY_VERIFY(notification->lbl_sound->isVisible());
+        main.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        m_seen.answerWith("default");
+        QTRY_COMPARE(QApplication::activeWindow(), notification.data());
+        m_seen.answerWith("snooze");
+        QTRY_VERIFY(!notification);
+        QCOMPARE(main.windowTitle() + main.lblStatus->toolTip(), "Monday 07:40 (Next Alarm)Pills");
+        QVERIFY(main.itmCancelSnooze->isVisible());
+        QTimer::singleShot(0, &main, [&] {
+            frm_SetAlarm& settings = *main.settingsWindow();
+            QCOMPARE(settings.lblSnoozed[0]->text(), settings.lblSnoozed[0]->isVisible() ? "Snoozed until 07:40" : "hidden");
+            QTest::mouseClick(settings.chkOn[0], Qt::LeftButton);
+            QVERIFY(settings.lblSnoozed[0]->isHidden());
+            settings.close(); // unsaved: the snooze stays
+        });
+        main.itmSetAlarm->trigger();
+        QCOMPARE(main.alarmClock().soonestSnooze(), december(7, 7, 40));
+        main.itmCancelSnooze->trigger();
+        QCOMPARE(main.windowTitle(), "Tuesday 07:30 (Next Alarm)");
+        QVERIFY(!main.itmCancelSnooze->isVisible());
+        m_clock->set(at(2026, 12, 8, 7, 30));
+        main.Timer1_Timer();
+        notification = main.notification();
+        m_seen.answerWith("okay");
+        QTRY_VERIFY(!notification);
+        QCOMPARE(main.windowTitle(), "Wednesday 07:30 (Next Alarm)");
+    }
+
+    // "Okay" where it always was, with the focus; "Snooze" below it, by S or Alt+S. A name
+    // gets a line of its own and a window grown to hold it.
     void theNotificationIsAnAlertAnsweredFromTheKeyboardAfterItsFirstSecond()
     {
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
-            frm_alarm_notif notification(december(7, 7, 30));
+        const QList<std::tuple<Qt::Key, Qt::KeyboardModifier, int>> answers{
+            {Qt::Key_Return, Qt::NoModifier, 0}, {Qt::Key_Enter, Qt::KeypadModifier, 0}, {Qt::Key_Space, Qt::NoModifier, 0},
+            {Qt::Key_Escape, Qt::NoModifier, 0}, {Qt::Key_S, Qt::NoModifier, frm_alarm_notif::Snoozed},
+            {Qt::Key_S, Qt::AltModifier, frm_alarm_notif::Snoozed}};
+        for (const auto& [key, modifier, result] : answers) {
+            frm_alarm_notif notification(december(7, 7, 30), {}, 10);
             notification.setAttribute(Qt::WA_DeleteOnClose, false);
             QSignalSpy closed(&notification, &QDialog::finished);
             notification.show();
             QVERIFY(QTest::qWaitForWindowActive(&notification));
             QCOMPARE(QAccessible::queryAccessibleInterface(&notification)->role(), QAccessible::AlertMessage);
-            QCOMPARE(notification.lbl_time->text(), "07:30");
+            QCOMPARE(notification.lbl_time->text() + notification.cmd_snooze->text(), "07:30&Snooze 10 min");
+            QVERIFY(notification.cmd_okay->geometry() == twipsRect(720, 840, 1695, 615) && notification.lbl_label->isHidden());
             QCOMPARE(QApplication::focusWidget(), notification.cmd_okay);
             QVERIFY(notification.windowFlags() & Qt::WindowStaysOnTopHint);
-            QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
             QVERIFY(closed.isEmpty()); // typed for another window
             QTest::qWait(frm_alarm_notif::KeyGuardMs);
-            QTest::keyClick(QApplication::focusWidget(), key);
-            QVERIFY(closed.size() == 1 && !notification.isVisible());
-            // "Okay" lets go of the top before closing; Escape closes it as it stands.
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            QTRY_VERIFY(closed.size() == 1 && !notification.isVisible()); // an access key clicks a moment later
+            QCOMPARE(closed.at(0).at(0).toInt(), result);
+            // The buttons let go of the top before closing; Escape closes it as it stands.
             QCOMPARE(bool(notification.windowFlags() & Qt::WindowStaysOnTopHint), key == Qt::Key_Escape);
         }
+        const QString label = "WWWWWWWWWW WWWWWWWWWW WWWWWWWWWW WWWWWWWWWW WWWWWWWWWW";
+        frm_alarm_notif plain(december(7, 7, 30), {}, 10), named(december(7, 7, 30), label, 10), oneWord(december(7, 7, 30), QString(60, 'W'), 10);
+        QVERIFY(named.width() > plain.width() && named.height() > plain.height());
+        QVERIFY(named.lbl_label->height() > named.lbl_label->fontMetrics().height()); // wrapped
+        QVERIFY(named.cmd_okay->y() > named.lbl_label->geometry().bottom());
+        QVERIFY(oneWord.lbl_label->fontMetrics().horizontalAdvance(QString(60, 'W')) <= oneWord.lbl_label->width());
+        QCOMPARE(named.accessibleDescription(), "The time is now 07:30. " + label);
+        const int height = named.height();
+        named.showSoundFailure();
+        QVERIFY(named.height() > height && named.lbl_sound->geometry().bottom() < named.height());
     }
 
     // Missed while the computer slept: listed, a line each, beside the clock, which the

@@ -40,8 +40,8 @@ start_window_manager() {
     fail "the window manager did not start"
 }
 
-# start_notification_service: a private session bus with a stub of the desktop notification
-# service on it, which writes the calls it gets to $calls.
+# start_notification_service [CAPABILITIES]: a private session bus with a stub of the desktop
+# notification service on it, which writes the calls it gets to $calls.
 start_notification_service() {
     local bus_pid
     { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork \
@@ -49,7 +49,7 @@ start_notification_service() {
     export DBUS_SESSION_BUS_ADDRESS
     services+=("$bus_pid")
     calls=$work/calls
-    background /usr/bin/python3 "$(dirname "$0")/support/notification_stub.py" "$calls"
+    background /usr/bin/python3 "$(dirname "$0")/support/notification_stub.py" "$calls" ${1:+"$1"}
     eventually '[ -f "$calls" ]' || fail "the notification stub did not start"
 }
 
