@@ -7,8 +7,9 @@ packages=(
     # build
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
-    # run: the beep and the platform plugins Qt picks at run time, X11 and Wayland
-    qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-base
+    # run: the beep, the sound files (WAV, Ogg, FLAC, MP3) and the platform plugins Qt picks
+    # at run time, X11 and Wayland
+    qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # the Debian package: its dependencies read off the binaries; it and the autostart
     # entry checked as the desktop would
     dpkg-dev file desktop-file-utils appstream
@@ -18,8 +19,9 @@ packages=(
     # end-to-end tests: a private session bus, a notification service stub, the
     # accessibility bus and its Python client
     dbus-daemon python3 python3-dbus python3-gi at-spi2-core python3-pyatspi
-    # benchmarks: the X DAMAGE headers of the probe that sees windows painted
-    libxdamage-dev
+    # benchmarks: the X DAMAGE headers of the probe that sees windows painted, and a sound
+    # server with a null output for the alarm's sound file to play into
+    libxdamage-dev pulseaudio pulseaudio-utils
     # screenshots for the README
     imagemagick fonts-dejavu-core
 )
