@@ -73,6 +73,8 @@ NumberFrame addNumberFrame(QWidget* window, NumberFrameNames names, const QStrin
     // The upper arrow makes the number grow, as it is above it.
     bar->setInvertedAppearance(true);
     bar->setAccessibleName(accessibleName);
+    // Scroll bars take no focus of their own; this one is a control, reached by Tab.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return {frame, number, bar};
 }
 
@@ -155,7 +157,9 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
         }
     }
     setTabOrder(previous, cmd_save);
-    setTabOrder(cmd_save, fraSound->comSound);
+    setTabOrder(cmd_save, vscr_dur);
+    setTabOrder(vscr_dur, vscr_snooze);
+    setTabOrder(vscr_snooze, fraSound->comSound);
 
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
     connect(&m_alarmClock, &AlarmClock::slotsReloaded, this, &frm_SetAlarm::showSlots);

@@ -18,16 +18,8 @@ struct AlarmRecorder final : Beeper, AlarmNotice {
             played.append(soundFile);
     }
     void silence() override { ++silences; }
-    void playSample(const QString& soundFile) override
-    {
-        samples.append(soundFile);
-        if (soundFile == unplayable)
-            reportFailure(soundFile);
-    }
-    void post(const QString& timeText, const QString& label, int snoozeMinutes) override
-    {
-        posted.append(QStringList{timeText, label, QString::number(snoozeMinutes)}.join('|'));
-    }
+    void playSample(const QString& soundFile) override { samples.append(soundFile); if (soundFile == unplayable) reportFailure(soundFile); }
+    void post(const QString& time, const QString& label, int snooze) override { posted.append(QStringList{time, label, QString::number(snooze)}.join('|')); }
     void withdraw() override { ++withdrawals; }
     void inform(const QString& summary, const QString& body) override { informed.append(summary + ": " + body); }
     void answerWith(const QString& action) { answer(action); }

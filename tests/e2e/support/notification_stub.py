@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""notification_stub.py LOG [CAPABILITIES]: a desktop notification service that writes each call to
-LOG, one a line, and hands out ids from 42; it offers the comma-separated CAPABILITIES ("body" if not
-given). LOG is made once the service is on the bus. A test clicks a notification's action with
-its InvokeAction(id, action) method."""
+"""notification_stub.py LOG [CAPABILITIES]: a desktop notification service offering CAPABILITIES ("body"
+unless given) that writes each call to LOG, made once it is on the bus, and hands out ids from 42. Its
+InvokeAction(id, action) clicks a notification's action."""
 import sys
 
 import dbus.service
