@@ -3,12 +3,14 @@
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
@@ -17,6 +19,7 @@ int main(int argc, char* argv[])
         return *exitCode;
     prepareQtPlatform();
     QApplication app(argc, argv);
+    installTranslations(app, QLocale::system().uiLanguages());
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VINTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vintrel-clock"));

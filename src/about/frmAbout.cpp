@@ -12,15 +12,16 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 
 const QString webAddress = QStringLiteral("www.vintrel.example.org");
 
 } // namespace
 
 frmAbout::frmAbout()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setFixedSize(twips(7500), twips(5445));
@@ -29,9 +30,9 @@ frmAbout::frmAbout()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     picIcon->setPixmap(QApplication::windowIcon().pixmap(picIcon->size()));
-    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    picIcon->setAccessibleName(tr("Program icon"));
 
-    lblTitle = new QLabel(QStringLiteral("Vintrel Clock and Alarm"), this);
+    lblTitle = new QLabel(tr("Vintrel Clock and Alarm"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(twipsRect(1050, 240, 3885, 360));
     lblTitle->setFont(sansFont(12, true));
@@ -42,7 +43,7 @@ frmAbout::frmAbout()
     lblVersion->setGeometry(twipsRect(1080, 600, 3885, 345));
     lblVersion->setFont(sansFont(12, true));
 
-    fraUpdates = new QGroupBox(QStringLiteral("Updates"), this);
+    fraUpdates = new QGroupBox(tr("Updates"), this);
     fraUpdates->setObjectName(QStringLiteral("fraUpdates"));
     fraUpdates->setGeometry(twipsRect(120, 2280, 7335, 2655));
     fraUpdates->setFont(sansFont(9.75, true));
@@ -60,7 +61,7 @@ frmAbout::frmAbout()
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtUpdates->setAccessibleName(QStringLiteral("Updates"));
+    txtUpdates->setAccessibleName(tr("Updates"));
 
     lblWebsite = new QLabel(webAddress, this);
     lblWebsite->setObjectName(QStringLiteral("lblWebsite"));
@@ -69,7 +70,7 @@ frmAbout::frmAbout()
     lblWebsite->setAlignment(Qt::AlignCenter);
     lblWebsite->setStyleSheet(QStringLiteral("color: white; background-color: rgb(0, 0, 255);"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(6120, 5040, 1260, 345));
     cmdOK->setDefault(true);
@@ -78,7 +79,7 @@ frmAbout::frmAbout()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
+    setWindowTitle(tr("About %1").arg(AppTitle));
     lblVersion->setText(versionText());
     txtUpdates->setPlainText(changeHistory());
 }
@@ -90,4 +91,3 @@ void frmAbout::showEvent(QShowEvent* event)
     cmdOK->setFocus();
     QDialog::showEvent(event);
 }
-

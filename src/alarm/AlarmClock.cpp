@@ -122,8 +122,7 @@ void AlarmClock::reportMissed(const QList<MissedAlarm>& missed)
     if (missed.isEmpty())
         return;
     for (const MissedAlarm& alarm : missed)
-        m_notice.inform(QStringLiteral("Missed alarm"),
-                        alarmDayTimeAndLabel(alarm.moment, alarm.label));
+        m_notice.inform(tr("Missed alarm"), alarmDayTimeAndLabel(alarm.moment, alarm.label));
     Q_EMIT alarmsMissed(missed);
 }
 

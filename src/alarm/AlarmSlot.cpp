@@ -1,16 +1,21 @@
 #include "alarm/AlarmSlot.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QStringList dayListTexts(int frequency)
 {
-    QStringList texts{QStringLiteral("Monday"),    QStringLiteral("Tuesday"),
-                      QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                      QStringLiteral("Friday"),    QStringLiteral("Saturday"),
-                      QStringLiteral("Sunday")};
+    QStringList texts{QCoreApplication::translate("AlarmSlot", "Monday"),
+                      QCoreApplication::translate("AlarmSlot", "Tuesday"),
+                      QCoreApplication::translate("AlarmSlot", "Wednesday"),
+                      QCoreApplication::translate("AlarmSlot", "Thursday"),
+                      QCoreApplication::translate("AlarmSlot", "Friday"),
+                      QCoreApplication::translate("AlarmSlot", "Saturday"),
+                      QCoreApplication::translate("AlarmSlot", "Sunday")};
     if (frequency != Frequency::OnceOnly)
-        texts << QStringLiteral("Monday to Friday") << QStringLiteral("Monday to Sunday")
-              << QStringLiteral("Saturday & Sunday");
+        texts << QCoreApplication::translate("AlarmSlot", "Monday to Friday")
+              << QCoreApplication::translate("AlarmSlot", "Monday to Sunday")
+              << QCoreApplication::translate("AlarmSlot", "Saturday & Sunday");
     return texts;
 }
 

@@ -91,19 +91,18 @@ void DesktopNotification::post(const QString& timeText, const QString& label, in
     if (!QDBusConnection::sessionBus().isConnected())
         return;
     m_withdrawn = false;
-    const QString alarm = QStringLiteral("Alarm %1").arg(timeText);
+    const QString alarm = tr("Alarm %1").arg(timeText);
     const QString summary = label.isEmpty() ? alarm : alarm + QStringLiteral(" – ") + label;
     whenKnown([this, summary, timeText, snoozeMinutes] {
         if (m_withdrawn)
             return;
         QStringList actions;
         if (m_capabilities->contains(QStringLiteral("actions")))
-            actions = {QStringLiteral("okay"),    QStringLiteral("Okay"),
+            actions = {QStringLiteral("okay"),    tr("Okay"),
                        QStringLiteral("snooze"),  snoozeCaption(snoozeMinutes),
-                       QStringLiteral("default"), QStringLiteral("Show")};
+                       QStringLiteral("default"), tr("Show")};
         auto* watcher = new QDBusPendingCallWatcher(
-            notify(summary, QStringLiteral("The time is now %1").arg(timeText), criticalUrgency,
-                   actions),
+            notify(summary, tr("The time is now %1").arg(timeText), criticalUrgency, actions),
             this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this,
                 [this](QDBusPendingCallWatcher* finished) {

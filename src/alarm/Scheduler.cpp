@@ -4,6 +4,7 @@
 #include "alarm/WholeSecond.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
 #include <bitset>
 
 namespace
@@ -115,8 +116,9 @@ QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
 QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale)
 {
     if (soonest == NoAlarmSentinel)
-        return QStringLiteral("Alarm is OFF");
-    return alarmDayAndTime(soonest, locale) + QStringLiteral(" (Next Alarm)");
+        return QCoreApplication::translate("Scheduler", "Alarm is OFF");
+    return QCoreApplication::translate("Scheduler", "%1 (Next Alarm)")
+        .arg(alarmDayAndTime(soonest, locale));
 }
 
 QDateTime dueMoment(DateSerial alarm)

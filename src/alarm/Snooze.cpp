@@ -3,6 +3,8 @@
 #include "alarm/Scheduler.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -33,10 +35,11 @@ DateSerial keptSnooze(const AlarmSlot& current, const AlarmSlot& edited)
 
 QString snoozedUntilText(DateSerial snoozeUntil)
 {
-    return QStringLiteral("Snoozed until %1").arg(shortTimeText(wallClockOf(snoozeUntil).second));
+    return QCoreApplication::translate("Snooze", "Snoozed until %1")
+        .arg(shortTimeText(wallClockOf(snoozeUntil).second));
 }
 
 QString snoozeCaption(int minutes)
 {
-    return QStringLiteral("Snooze %1 min").arg(minutes);
+    return QCoreApplication::translate("Snooze", "Snooze %1 min").arg(minutes);
 }

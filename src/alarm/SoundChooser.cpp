@@ -22,7 +22,7 @@ constexpr int fileChoice = 1;
 } // namespace
 
 SoundChooser::SoundChooser(AlarmClock& alarmClock, QWidget* parent)
-    : QGroupBox(QStringLiteral("Alarm sound"), parent), m_alarmClock(alarmClock)
+    : QGroupBox(tr("Alarm sound"), parent), m_alarmClock(alarmClock)
 {
     setObjectName(QStringLiteral("fraSound"));
     setFont(sansFont(controlPoints, true));
@@ -34,29 +34,29 @@ SoundChooser::SoundChooser(AlarmClock& alarmClock, QWidget* parent)
     comSound = new QComboBox(controls);
     comSound->setObjectName(QStringLiteral("comSound"));
     comSound->setGeometry(twipsRect(120, 300, 1815, 315));
-    comSound->addItem(QStringLiteral("Beep"), QString());
-    comSound->setAccessibleName(QStringLiteral("Alarm sound"));
+    comSound->addItem(tr("Beep"), QString());
+    comSound->setAccessibleName(tr("Alarm sound"));
     comSound->setAccessibleDescription(comSound->accessibleName());
 
-    cmdChooseSound = new QPushButton(QStringLiteral("Choose…"), controls);
+    cmdChooseSound = new QPushButton(tr("Choose…"), controls);
     cmdChooseSound->setObjectName(QStringLiteral("cmdChooseSound"));
     cmdChooseSound->setGeometry(twipsRect(120, 720, 870, 345));
-    cmdChooseSound->setAccessibleName(QStringLiteral("Choose a sound file"));
+    cmdChooseSound->setAccessibleName(tr("Choose a sound file"));
     cmdChooseSound->setAutoDefault(false);
     connect(cmdChooseSound, &QPushButton::clicked, this, &SoundChooser::cmdChooseSound_Click);
 
-    cmdPlay = new QPushButton(QStringLiteral("Play"), controls);
+    cmdPlay = new QPushButton(tr("Play"), controls);
     cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
     cmdPlay->setGeometry(twipsRect(1065, 720, 870, 345));
-    cmdPlay->setAccessibleName(QStringLiteral("Play the alarm sound"));
+    cmdPlay->setAccessibleName(tr("Play the alarm sound"));
     cmdPlay->setAutoDefault(false);
     connect(cmdPlay, &QPushButton::clicked, this, [this] { m_alarmClock.playSample(soundFile()); });
 
-    chkGentle = new QCheckBox(QStringLiteral("Get louder"), controls);
+    chkGentle = new QCheckBox(tr("Get louder"), controls);
     chkGentle->setObjectName(QStringLiteral("chkGentle"));
     chkGentle->setGeometry(twipsRect(120, 1170, 1815, 255));
-    chkGentle->setToolTip(QStringLiteral("The sound starts quiet and reaches full volume over "
-                                         "the first half of the duration"));
+    chkGentle->setToolTip(
+        tr("The sound starts quiet and reaches full volume over the first half of the duration"));
 
     setTabOrder(comSound, cmdChooseSound);
     setTabOrder(cmdChooseSound, cmdPlay);
@@ -98,8 +98,8 @@ void SoundChooser::cmdChooseSound_Click()
                                ? QStandardPaths::writableLocation(QStandardPaths::MusicLocation)
                                : QFileInfo(current).absolutePath();
     const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Choose an Alarm Sound"), folder,
-        QStringLiteral("Sound files (*.wav *.ogg *.oga *.flac *.mp3);;All files (*)"));
+        this, tr("Choose an Alarm Sound"), folder,
+        tr("Sound files (*.wav *.ogg *.oga *.flac *.mp3);;All files (*)"));
     if (chosen.isEmpty())
         return;
     offerFile(QFileInfo(chosen).absoluteFilePath());
@@ -110,8 +110,8 @@ void SoundChooser::sampleFailed(const QString& soundFile)
 {
     if (!isVisible())
         return;
-    QMessageBox::warning(window(), QStringLiteral("Alarm sound"),
-                         QStringLiteral("\"%1\" could not be played. Choose another sound file; "
-                                        "until then the alarms beep instead.")
+    QMessageBox::warning(window(), tr("Alarm sound"),
+                         tr("\"%1\" could not be played. Choose another sound file; until "
+                            "then the alarms beep instead.")
                              .arg(QFileInfo(soundFile).fileName()));
 }

@@ -9,13 +9,13 @@
 frmMissedAlarms::frmMissedAlarms()
 {
     setObjectName(QStringLiteral("frmMissedAlarms"));
-    setWindowTitle(QStringLiteral("Missed Alarms"));
+    setWindowTitle(tr("Missed Alarms"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     lstMissed = new QListWidget(this);
     lstMissed->setObjectName(QStringLiteral("lstMissed"));
     lstMissed->setAccessibleName(windowTitle());
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
@@ -29,6 +29,6 @@ frmMissedAlarms::frmMissedAlarms()
 void frmMissedAlarms::addMissed(const QList<MissedAlarm>& alarms)
 {
     for (const MissedAlarm& alarm : alarms)
-        lstMissed->addItem(QStringLiteral("Missed alarm: ") +
-                           alarmDayTimeAndLabel(alarm.moment, alarm.label));
+        lstMissed->addItem(
+            tr("Missed alarm: %1").arg(alarmDayTimeAndLabel(alarm.moment, alarm.label)));
 }

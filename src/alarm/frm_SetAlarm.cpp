@@ -97,11 +97,11 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
 {
     setObjectName(QStringLiteral("frm_SetAlarm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vintrel Clock & Alarm - Alarm Settings"));
+    setWindowTitle(tr("Vintrel Clock & Alarm - Alarm Settings"));
     setFont(sansFont(controlPoints));
     setFixedSize(twips(optionsLeft + optionsWidth + 120), twips(7095));
 
-    fraAlarmSettings = new QGroupBox(QStringLiteral("Alarm settings"), this);
+    fraAlarmSettings = new QGroupBox(tr("Alarm settings"), this);
     fraAlarmSettings->setObjectName(QStringLiteral("fraAlarmSettings"));
     fraAlarmSettings->setGeometry(twipsRect(120, 120, 10380, 6135));
     fraAlarmSettings->setFont(sansFont(controlPoints, true));
@@ -114,7 +114,7 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     for (int n = 0; n < SlotCount; ++n)
         createRow(n);
 
-    cmd_save = new QPushButton(QStringLiteral("Save Settings"), this);
+    cmd_save = new QPushButton(tr("Save Settings"), this);
     cmd_save->setObjectName(QStringLiteral("cmd_save"));
     // Centred under the rows.
     cmd_save->setGeometry(twipsRect(4342, 6480, 1935, 495));
@@ -122,20 +122,20 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     cmd_save->setAutoDefault(false);
     connect(cmd_save, &QPushButton::clicked, this, &frm_SetAlarm::cmd_save_Click);
 
-    const NumberFrame duration = addNumberFrame(
-        this, {"frm_duration", "lbl_dur", "vscr_dur"}, QStringLiteral("Alarm duration (sec)"), 120,
-        {ShortestAlarmDuration, LongestAlarmDuration}, QStringLiteral("1-60 seconds"),
-        QStringLiteral("Alarm duration in seconds"));
+    const NumberFrame duration =
+        addNumberFrame(this, {"frm_duration", "lbl_dur", "vscr_dur"}, tr("Alarm duration (sec)"),
+                       120, {ShortestAlarmDuration, LongestAlarmDuration}, tr("1-60 seconds"),
+                       tr("Alarm duration in seconds"));
     frm_duration = duration.frame;
     lbl_dur = duration.number;
     vscr_dur = duration.bar;
     connect(vscr_dur, &QScrollBar::valueChanged, this,
             [this] { lbl_dur->setText(QString::number(vscr_dur->value())); });
 
-    const NumberFrame snooze = addNumberFrame(
-        this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, QStringLiteral("Snooze (min)"), 1455,
-        {ShortestSnoozeMinutes, LongestSnoozeMinutes}, QStringLiteral("1-60 minutes"),
-        QStringLiteral("Snooze length in minutes"));
+    const NumberFrame snooze =
+        addNumberFrame(this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, tr("Snooze (min)"), 1455,
+                       {ShortestSnoozeMinutes, LongestSnoozeMinutes}, tr("1-60 minutes"),
+                       tr("Snooze length in minutes"));
     fra_snooze = snooze.frame;
     lbl_snooze = snooze.number;
     vscr_snooze = snooze.bar;
@@ -167,7 +167,7 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
 
 void frm_SetAlarm::createRow(int n)
 {
-    chkOn[n] = new QCheckBox(QStringLiteral("Off"), m_rows);
+    chkOn[n] = new QCheckBox(tr("Off"), m_rows);
     chkOn[n]->setObjectName(arrayMemberName("chkOn", n));
     chkOn[n]->setGeometry(twipsRect(240, rowTop(n) + 60, 615, 195));
     connect(chkOn[n], &QCheckBox::toggled, this, [this, n] { chkOn_Click(n); });
@@ -175,7 +175,7 @@ void frm_SetAlarm::createRow(int n)
     comFreq[n] = new QComboBox(m_rows);
     comFreq[n]->setObjectName(arrayMemberName("comFreq", n));
     comFreq[n]->setGeometry(twipsRect(1080, rowTop(n), 1215, 315));
-    comFreq[n]->addItems({QStringLiteral("once only"), QStringLiteral("regular")});
+    comFreq[n]->addItems({tr("once only"), tr("regular")});
     // Nothing chosen until the first load, so that load's choice raises comFreq_Click.
     comFreq[n]->setCurrentIndex(-1);
     connect(comFreq[n], &QComboBox::currentIndexChanged, this, [this, n] { comFreq_Click(n); });
@@ -207,7 +207,7 @@ void frm_SetAlarm::createRow(int n)
     txtLabel[n]->setObjectName(arrayMemberName("txtLabel", n));
     txtLabel[n]->setGeometry(twipsRect(6240, rowTop(n), 2100, 285));
     txtLabel[n]->setMaxLength(LongestAlarmLabel);
-    txtLabel[n]->setPlaceholderText(QStringLiteral("Name"));
+    txtLabel[n]->setPlaceholderText(tr("Name"));
     connect(txtLabel[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].label = alarmLabel(text); });
 
@@ -216,18 +216,16 @@ void frm_SetAlarm::createRow(int n)
     lblSnoozed[n]->setGeometry(twipsRect(8430, rowTop(n) + 15, 1830, 255));
 
     // Screen readers name each control by its row, counted from 1 as the user counts.
-    const QString alarm = QStringLiteral("Alarm %1 ").arg(n + 1);
-    chkOn[n]->setAccessibleName(alarm + QStringLiteral("on"));
+    const QString number = QString::number(n + 1);
+    chkOn[n]->setAccessibleName(tr("Alarm %1 on").arg(number));
+    comFreq[n]->setAccessibleName(tr("Alarm %1 frequency").arg(number));
+    comDays[n]->setAccessibleName(tr("Alarm %1 day").arg(number));
     // On Linux a drop-down list is read by its choice; the description says whose it is.
-    for (auto [box, field] : {std::pair{comFreq[n], "frequency"}, std::pair{comDays[n], "day"}}) {
-        box->setAccessibleName(alarm + QLatin1String(field));
+    for (QComboBox* box : {comFreq[n], comDays[n]})
         box->setAccessibleDescription(box->accessibleName());
-    }
-    txtHr[n]->setAccessibleName(alarm + QStringLiteral("hour"));
-    txtMin[n]->setAccessibleName(alarm + QStringLiteral("minute"));
-    txtLabel[n]->setAccessibleName(alarm + QStringLiteral("name"));
-
-    showRowState(n);
+    txtHr[n]->setAccessibleName(tr("Alarm %1 hour").arg(number));
+    txtMin[n]->setAccessibleName(tr("Alarm %1 minute").arg(number));
+    txtLabel[n]->setAccessibleName(tr("Alarm %1 name").arg(number));
 }
 
 void frm_SetAlarm::Form_Load()
@@ -287,7 +285,7 @@ void frm_SetAlarm::FillDayList(int n, int frequency)
 void frm_SetAlarm::showRowState(int n)
 {
     const bool on = chkOn[n]->isChecked();
-    chkOn[n]->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    chkOn[n]->setText(on ? tr("On") : tr("Off"));
     for (QWidget* control : {static_cast<QWidget*>(comFreq[n]), static_cast<QWidget*>(comDays[n]),
                              static_cast<QWidget*>(txtHr[n]), static_cast<QWidget*>(txtMin[n]),
                              static_cast<QWidget*>(txtLabel[n])})
@@ -326,14 +324,12 @@ void frm_SetAlarm::focusChanged(QWidget* old, QWidget* now)
 
 void frm_SetAlarm::txtHr_LostFocus(int n)
 {
-    validateTimeBox(txtHr[n], HighestHour,
-                    QStringLiteral("You must enter a number in the range 0-23"));
+    validateTimeBox(txtHr[n], HighestHour, tr("You must enter a number in the range 0-23"));
 }
 
 void frm_SetAlarm::txtMin_LostFocus(int n)
 {
-    validateTimeBox(txtMin[n], HighestMinute,
-                    QStringLiteral("You must enter a number in the range 0-59"));
+    validateTimeBox(txtMin[n], HighestMinute, tr("You must enter a number in the range 0-59"));
 }
 
 void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& message)
@@ -347,8 +343,7 @@ void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& m
     m_rejectedBox = box;
     box->setFocus();
     box->setSelection(0, int(box->text().size()));
-    QMessageBox invalid(QMessageBox::Warning, QStringLiteral("Invalid entry"), message,
-                        QMessageBox::Ok, this);
+    QMessageBox invalid(QMessageBox::Warning, tr("Invalid entry"), message, QMessageBox::Ok, this);
     invalid.exec();
 }
 

@@ -53,11 +53,11 @@ frm_alarm_notif::frm_alarm_notif(DateSerial alarm, const QString& label, int sno
     Q_UNUSED(alertInstalled);
 
     setObjectName(QStringLiteral("frm_alarm_notif"));
-    setWindowTitle(QStringLiteral("Alarm Notification"));
+    setWindowTitle(tr("Alarm Notification"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lbl_txt = new QLabel(QStringLiteral("The time is now"), this);
+    lbl_txt = new QLabel(tr("The time is now"), this);
     lbl_txt->setObjectName(QStringLiteral("lbl_txt"));
     lbl_txt->setGeometry(twipsRect(120, 240, 1935, 375));
     lbl_txt->setFont(fittedFont(sansFont(12, true), lbl_txt->text(), lbl_txt->width()));
@@ -86,7 +86,7 @@ frm_alarm_notif::frm_alarm_notif(DateSerial alarm, const QString& label, int sno
         alert += QStringLiteral(". ") + label;
     setAccessibleDescription(alert);
 
-    cmd_okay = new QPushButton(QStringLiteral("Okay"), this);
+    cmd_okay = new QPushButton(tr("Okay"), this);
     cmd_okay->setObjectName(QStringLiteral("cmd_okay"));
     cmd_okay->setFont(sansFont(18));
     connect(cmd_okay, &QPushButton::clicked, this, &frm_alarm_notif::cmd_okay_Click);
@@ -99,7 +99,7 @@ frm_alarm_notif::frm_alarm_notif(DateSerial alarm, const QString& label, int sno
     cmd_snooze->setAutoDefault(false);
     connect(cmd_snooze, &QPushButton::clicked, this, &frm_alarm_notif::cmd_snooze_Click);
 
-    lbl_sound = new QLabel(QStringLiteral("The chosen sound could not be played."), this);
+    lbl_sound = new QLabel(tr("The chosen sound could not be played."), this);
     lbl_sound->setObjectName(QStringLiteral("lbl_sound"));
     lbl_sound->setFont(
         fittedFont(sansFont(8), lbl_sound->text(), plainSize.width() - 2 * margin, 7));
@@ -170,10 +170,12 @@ bool frm_alarm_notif::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
-        // Alt+S is the button's own access key; S alone snoozes as well.
+        // Alt+S is the button's own access key (the first letter of its caption in every
+        // language); the letter alone snoozes as well.
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_S && key->modifiers() == Qt::NoModifier) {
+            const QKeyCombination accessKey = QKeySequence::mnemonic(cmd_snooze->text())[0];
+            if (key->key() == accessKey.key() && key->modifiers() == Qt::NoModifier) {
                 cmd_snooze->click();
                 return true;
             }

@@ -1,5 +1,6 @@
 #include "app/Autostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +8,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // A value of type string in a desktop entry: a backslash and control characters escaped.
 QString escaped(QString value)
@@ -55,12 +57,13 @@ QByteArray entryFor(const QString& program)
 
 } // namespace
 
-namespace Autostart {
+namespace Autostart
+{
 
 QString entryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/autostart/vintrel-clock.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/vintrel-clock.desktop");
 }
 
 bool isEnabled(const QString& path)
@@ -80,8 +83,8 @@ bool isEnabled(const QString& path)
             continue;
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray value = line.mid(equals + 1).trimmed();
-        if ((key == "Hidden" && value == "true")
-            || (key == "X-GNOME-Autostart-enabled" && value == "false"))
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false"))
             return false;
     }
     return true;
@@ -99,10 +102,13 @@ bool setEnabled(const QString& path, const QString& program, bool enabled)
 
 QString failureText(const QString& path, bool enabled)
 {
-    return (enabled ? QStringLiteral("The clock could not be set to start at login: \"%1\" could "
-                                     "not be written. Check that its folder is writable.")
-                    : QStringLiteral("The clock could not be kept from starting at login: \"%1\" "
-                                     "could not be removed. Check that its folder is writable."))
+    return (enabled ? QCoreApplication::translate(
+                          "Autostart", "The clock could not be set to start at login: \"%1\" "
+                                       "could not be written. Check that its folder is writable.")
+                    : QCoreApplication::translate(
+                          "Autostart", "The clock could not be kept from starting at login: "
+                                       "\"%1\" could not be removed. Check that its folder is "
+                                       "writable."))
         .arg(path);
 }
 

@@ -1,9 +1,14 @@
 #include "app/CommandLine.h"
 
+#include "app/Translations.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLocale>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 // The options that QGuiApplication, QApplication and the X11 platform take from the command
 // line: those followed by a value, and those that stand alone.
@@ -18,14 +23,16 @@ const QStringList qtFlags{"reverse", "widgetcount", "sync", "nograb", "dograb", 
 CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString& version)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "A desktop clock with a month calendar, fifteen alarms and a note for any day."));
     // Qt's options are single words after one dash; read as single letters, -platform
     // would be -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Without --help-all: Qt lists its own options only through an application object.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption versionOption = parser.addVersionOption();
     for (const QString& name : qtOptionsWithValue + qtFlags) {
@@ -41,10 +48,11 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString&
         parser.helpText().replace(QStringLiteral("<executable_name>"), arguments.value(0));
     CommandLineOutcome outcome;
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.positionalArguments().isEmpty()
-                                  ? parser.errorText()
-                                  : QStringLiteral("Unexpected argument '%1'.")
-                                        .arg(parser.positionalArguments().constFirst());
+        const QString error =
+            parser.positionalArguments().isEmpty()
+                ? parser.errorText()
+                : QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().constFirst());
         outcome.err = error + QStringLiteral("\n\n") + usage;
         outcome.exitCode = 1;
     } else if (parser.isSet(help)) {
@@ -62,7 +70,14 @@ std::optional<int> handleCommandLine(int argc, char* argv[], const QString& vers
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLineOutcome outcome = parseCommandLine(arguments, version);
+    CommandLineOutcome outcome = parseCommandLine(arguments, version);
+    // What is printed speaks the user's language, which takes an application object; one
+    // that needs no display, made only when the program ends here.
+    if (outcome.exitCode) {
+        QCoreApplication app(argc, argv);
+        installTranslations(app, QLocale::system().uiLanguages());
+        outcome = parseCommandLine(arguments, version);
+    }
     std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
     std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
     return outcome.exitCode;

@@ -77,10 +77,9 @@ frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
     lblNote->setGeometry(twipsRect(2380, 290, 105, 200));
     lblNote->setFont(sansFont(8));
     lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
-    lblNote->setToolTip(
-        QStringLiteral("There are notes entered for today, click to open daily notes."));
+    lblNote->setToolTip(tr("There are notes entered for today, click to open daily notes."));
     // The "N" alone says nothing to a screen reader; the note is its description.
-    lblNote->setAccessibleName(QStringLiteral("Notes for today"));
+    lblNote->setAccessibleName(tr("Notes for today"));
     lblNote->hide();
     lblNote->raise();
     lblNote->installEventFilter(this);
@@ -119,7 +118,7 @@ void frm_Main::connectSubsystems()
 
 void frm_Main::createMenu()
 {
-    mnuMenu = menuBar()->addMenu(QStringLiteral("&Menu"));
+    mnuMenu = menuBar()->addMenu(tr("&Menu"));
     mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
     const auto addItem = [this](const char* name, const QString& caption, const char* shortcut,
                                 void (frm_Main::*handler)()) {
@@ -128,31 +127,30 @@ void frm_Main::createMenu()
         item->setShortcut(QKeySequence(QLatin1String(shortcut)));
         return item;
     };
-    itmSetAlarm = addItem("itmSetAlarm", QStringLiteral("Set &Alarm"), "Ctrl+A",
-                          &frm_Main::itmSetAlarm_Click);
-    itmCancelSnooze = addItem("itmCancelSnooze", QStringLiteral("&Cancel Snooze"), "",
-                              &frm_Main::itmCancelSnooze_Click);
+    itmSetAlarm = addItem("itmSetAlarm", tr("Set &Alarm"), "Ctrl+A", &frm_Main::itmSetAlarm_Click);
+    itmCancelSnooze =
+        addItem("itmCancelSnooze", tr("&Cancel Snooze"), "", &frm_Main::itmCancelSnooze_Click);
     itmCancelSnooze->setVisible(false);
-    itmDailyNotes = addItem("itmDailyNotes", QStringLiteral("View Daily &Notes"), "Ctrl+N",
-                            &frm_Main::itmDailyNotes_Click);
+    itmDailyNotes =
+        addItem("itmDailyNotes", tr("View Daily &Notes"), "Ctrl+N", &frm_Main::itmDailyNotes_Click);
     SepOne = mnuMenu->addSeparator();
     SepOne->setObjectName(QStringLiteral("SepOne"));
-    itmShowCalendar = addItem("itmShowCalendar", QStringLiteral("&Show Calendar"), "Ctrl+S",
+    itmShowCalendar = addItem("itmShowCalendar", tr("&Show Calendar"), "Ctrl+S",
                               &frm_Main::itmShowCalendar_Click);
-    itmHideCalendar = addItem("itmHideCalendar", QStringLiteral("&Hide Calendar"), "Ctrl+H",
+    itmHideCalendar = addItem("itmHideCalendar", tr("&Hide Calendar"), "Ctrl+H",
                               &frm_Main::itmHideCalendar_Click);
     itmHideCalendar->setEnabled(false);
     SepTwo = mnuMenu->addSeparator();
     SepTwo->setObjectName(QStringLiteral("SepTwo"));
-    itmStartAtLogin = mnuMenu->addAction(QStringLiteral("Start at &Login"), this,
-                                         &frm_Main::itmStartAtLogin_Click);
+    itmStartAtLogin =
+        mnuMenu->addAction(tr("Start at &Login"), this, &frm_Main::itmStartAtLogin_Click);
     itmStartAtLogin->setObjectName(QStringLiteral("itmStartAtLogin"));
     itmStartAtLogin->setCheckable(true);
     // The desktop's own settings may have switched it off since the menu was last open.
     connect(mnuMenu, &QMenu::aboutToShow, this,
             [this] { itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath())); });
 
-    itmAbout = menuBar()->addAction(QStringLiteral("About"), this, &frm_Main::itmAbout_Click);
+    itmAbout = menuBar()->addAction(tr("About"), this, &frm_Main::itmAbout_Click);
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
 }
 
@@ -201,7 +199,7 @@ void frm_Main::Form_Load()
     if (m_notes.TodayHasNotes()) {
         QMessageBox::information(
             this, AppTitle,
-            QStringLiteral("There are notes entered for today (%1).")
+            tr("There are notes entered for today (%1).")
                 .arg(QLocale().toString(Clock::today(), QStringLiteral("dddd d MMMM"))));
     }
 }
@@ -210,9 +208,8 @@ void frm_Main::Form_Unload()
 {
     Timer1->stop();
     if (m_alarmClock.soonestAlarm() != NoAlarmSentinel)
-        m_notice.inform(QStringLiteral("Alarms off"),
-                        QStringLiteral("The clock has been closed. Its alarms will not ring "
-                                       "until it is started again."));
+        m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
+                                             "ring until it is started again."));
     if (m_settingsWindow)
         m_settingsWindow->Form_Unload();
     deleteWindows();
@@ -346,7 +343,7 @@ void frm_Main::itmShowCalendar_Click()
         Calendar1 = new QCalendarWidget(centralWidget());
         Calendar1->setObjectName(QStringLiteral("Calendar1"));
         Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
-        Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+        Calendar1->setAccessibleName(tr("Calendar"));
     }
     Calendar1->setSelectedDate(Clock::today());
     Calendar1->setCurrentPage(Clock::today().year(), Clock::today().month());

@@ -18,9 +18,21 @@
 namespace
 {
 
-const QString Done = QStringLiteral("Done");
-const QString AddCaption = QStringLiteral("Add Note");
-const QString EditCaption = QStringLiteral("Edit Note");
+// A button starts its edit mode and reads "Done" while the mode lasts.
+QString doneCaption()
+{
+    return frmNotes::tr("Done");
+}
+
+QString addCaption()
+{
+    return frmNotes::tr("Add Note");
+}
+
+QString editCaption()
+{
+    return frmNotes::tr("Edit Note");
+}
 
 QPushButton* makeButton(const QString& name, const QString& caption, const QRect& geometry,
                         QWidget* parent)
@@ -37,12 +49,12 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QRect
 
 frmNotes::frmNotes(DailyNotes& notes)
     : EditorDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_notes(notes)
 {
     setObjectName(QStringLiteral("frmNotes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Daily Notes"));
+    setWindowTitle(tr("Daily Notes"));
     setFont(sansFont(8));
     setFixedSize(twips(8775), twips(5025));
 
@@ -50,7 +62,7 @@ frmNotes::frmNotes(DailyNotes& notes)
     comDate->setObjectName(QStringLiteral("comDate"));
     comDate->setGeometry(twipsRect(240, 1320, 3015, 315));
     // On Linux a drop-down list is read by its choice; the description says what it holds.
-    comDate->setAccessibleName(QStringLiteral("Date of the note"));
+    comDate->setAccessibleName(tr("Date of the note"));
     comDate->setAccessibleDescription(comDate->accessibleName());
     m_dates = new NoteDateModel(this);
     comDate->setModel(m_dates);
@@ -64,13 +76,13 @@ frmNotes::frmNotes(DailyNotes& notes)
     txtNotes->setGeometry(twipsRect(3720, 240, 4815, 4575));
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
-    txtNotes->setAccessibleName(QStringLiteral("Note for the chosen date"));
+    txtNotes->setAccessibleName(tr("Note for the chosen date"));
 
     cmdAdd =
-        makeButton(QStringLiteral("cmdAdd"), AddCaption, twipsRect(960, 2040, 1455, 495), this);
+        makeButton(QStringLiteral("cmdAdd"), addCaption(), twipsRect(960, 2040, 1455, 495), this);
     cmdEdit =
-        makeButton(QStringLiteral("cmdEdit"), EditCaption, twipsRect(960, 2760, 1455, 495), this);
-    cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Note"),
+        makeButton(QStringLiteral("cmdEdit"), editCaption(), twipsRect(960, 2760, 1455, 495), this);
+    cmdDelete = makeButton(QStringLiteral("cmdDelete"), tr("Delete Note"),
                            twipsRect(960, 3480, 1455, 495), this);
 
     Label1 = new QLabel(this);
@@ -79,7 +91,7 @@ frmNotes::frmNotes(DailyNotes& notes)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    cmdClose = makeButton(QStringLiteral("cmdClose"), QStringLiteral("Close Daily Notes"),
+    cmdClose = makeButton(QStringLiteral("cmdClose"), tr("Close Daily Notes"),
                           twipsRect(600, 4320, 2175, 495), this);
 
     setTabOrder(comDate, txtNotes);
@@ -101,8 +113,8 @@ frmNotes::frmNotes(DailyNotes& notes)
 
 void frmNotes::Form_Load()
 {
-    Label1->setText(QStringLiteral("(*) means that there is an associated note.\n\n"
-                                   "(exp) means that this is an expired entry."));
+    Label1->setText(tr("(*) means that there is an associated note.\n\n"
+                       "(exp) means that this is an expired entry."));
     txtNotes->setReadOnly(true);
     PopulateComDate();
     PopulateTxtNotes();
@@ -126,7 +138,6 @@ void frmNotes::PopulateComDate()
     }
     chooseEntry(m_dates->dates().todayPosition);
 }
-
 
 void frmNotes::PopulateTxtNotes()
 {
@@ -156,7 +167,7 @@ const QList<DateSerial>& frmNotes::ListDays() const
 
 bool frmNotes::isEditing() const
 {
-    return cmdAdd->text() == Done || cmdEdit->text() == Done;
+    return cmdAdd->text() == doneCaption() || cmdEdit->text() == doneCaption();
 }
 
 void frmNotes::comDate_Click()
@@ -166,12 +177,11 @@ void frmNotes::comDate_Click()
 
 void frmNotes::cmdAdd_Click()
 {
-    if (cmdAdd->text() != Done) {
+    if (cmdAdd->text() != doneCaption()) {
         if (m_notes.list().isFull()) {
             QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("There are already %1 notes, the most the daily "
-                                                "notes can hold. Delete a note before adding "
-                                                "another.")
+                                 tr("There are already %1 notes, the most the daily notes can "
+                                    "hold. Delete a note before adding another.")
                                      .arg(NoteList::MaxNotes));
             return;
         }
@@ -179,7 +189,7 @@ void frmNotes::cmdAdd_Click()
         return;
     }
 
-    cmdAdd->setText(AddCaption);
+    cmdAdd->setText(addCaption());
     comDate->setEnabled(true);
     const QString text = txtNotes->toPlainText();
     const DateSerial day = ListDays().at(comDate->currentIndex());
@@ -194,7 +204,7 @@ void frmNotes::cmdAdd_Click()
 
 void frmNotes::startMode(QPushButton* modeButton)
 {
-    modeButton->setText(Done);
+    modeButton->setText(doneCaption());
     for (QPushButton* button : {cmdAdd, cmdEdit, cmdDelete, cmdClose}) {
         if (button != modeButton)
             button->setEnabled(false);
@@ -206,13 +216,13 @@ void frmNotes::startMode(QPushButton* modeButton)
 
 void frmNotes::cmdEdit_Click()
 {
-    if (cmdEdit->text() != Done) {
+    if (cmdEdit->text() != doneCaption()) {
         startMode(cmdEdit);
         return;
     }
 
     const DateSerial day = ListDays().at(comDate->currentIndex());
-    cmdEdit->setText(EditCaption);
+    cmdEdit->setText(editCaption());
     comDate->setEnabled(true);
     m_notes.UpdateNoteText(CurrentNote, txtNotes->toPlainText());
     chooseDay(day);
@@ -220,10 +230,9 @@ void frmNotes::cmdEdit_Click()
 
 void frmNotes::cmdDelete_Click()
 {
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Delete Notes"),
-                              QStringLiteral("Are you sure you want to delete this entry?"),
-                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = QMessageBox::question(this, tr("Delete Notes"),
+                                              tr("Are you sure you want to delete this entry?"),
+                                              QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     // Reading the notes again chooses today's entry, whichever was chosen before.

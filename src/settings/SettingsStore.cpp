@@ -2,6 +2,7 @@
 
 #include "settings/FileSafety.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -10,7 +11,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // One open file per application: opening re-parses it, and the notes rewrite hundreds of
 // keys in one procedure.
@@ -29,8 +31,8 @@ QHash<QString, QString>& damagedCopies()
 
 std::shared_ptr<QSettings> openFile(const QString& application)
 {
-    return std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       application, QString());
+    return std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application,
+                                       QString());
 }
 
 // Writes what could be read of a damaged file to a file of its own, then puts that in the
@@ -52,9 +54,8 @@ bool replaceWithReadable(const QSettings& damaged)
         }
     }
     QFile::remove(repaired + QStringLiteral(".lock"));
-    if (std::rename(QFile::encodeName(repaired).constData(),
-                    QFile::encodeName(path).constData())
-        != 0) {
+    if (std::rename(QFile::encodeName(repaired).constData(), QFile::encodeName(path).constData()) !=
+        0) {
         QFile::remove(repaired);
         return false;
     }
@@ -153,12 +154,13 @@ void commitSettings(const QString& application, QWidget* parent)
 
 void reportUnsavedSettings(const QString& application, QWidget* parent)
 {
-    QMessageBox::warning(
-        parent, application,
-        QStringLiteral("Your settings could not be saved to \"%1\". The disk may be full or "
-                       "read-only. Your changes are kept until the program ends; free some "
-                       "space or fix the file's permissions, then save again.")
-            .arg(SettingsStore::fileName(application)));
+    QMessageBox::warning(parent, application,
+                         QCoreApplication::translate(
+                             "SettingsStore",
+                             "Your settings could not be saved to \"%1\". The disk may be full or "
+                             "read-only. Your changes are kept until the program ends; free some "
+                             "space or fix the file's permissions, then save again.")
+                             .arg(SettingsStore::fileName(application)));
 }
 
 void reportDamagedSettings(const QString& application, QWidget* parent)
@@ -169,12 +171,15 @@ void reportDamagedSettings(const QString& application, QWidget* parent)
         return;
     QMessageBox::warning(
         parent, application,
-        QStringLiteral("Your settings file could not be read in full. A copy of it, as it "
-                       "was, is kept in \"%1\". The clock carries on with what it could read.")
+        QCoreApplication::translate(
+            "SettingsStore",
+            "Your settings file could not be read in full. A copy of it, as it "
+            "was, is kept in \"%1\". The clock carries on with what it could read.")
             .arg(copy));
 }
 
-namespace SettingsStore {
+namespace SettingsStore
+{
 
 bool flush(const QString& application)
 {

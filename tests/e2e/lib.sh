@@ -5,7 +5,8 @@ program=${1:?usage: $0 path/to/vintrel-clock}
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+# The program speaks the desktop's language; these tests read its English texts.
+unset QT_QPA_PLATFORM LANGUAGE
 main_title='^Alarm is OFF$' # the status line, repeated
 settings_file="$XDG_CONFIG_HOME/Vintrel Clock & Alarm.conf"
 faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
