@@ -7,6 +7,8 @@ packages=(
     # build
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
+    # the translations: Qt Linguist's tools build them, Qt's own come with the program
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # run: the beep, the sound files (WAV, Ogg, FLAC, MP3) and the platform plugins Qt picks
     # at run time, X11 and Wayland
     qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-base gstreamer1.0-plugins-good
