@@ -59,10 +59,8 @@ class TestApp : public QObject
             auto* widget = qobject_cast<QWidget*>(child->object());
             if (widget && widget->window() != window)
                 continue;
-            const QString where = path + '/' + (!widget ? "item" : widget->objectName().isEmpty()
-                                                        ? widget->metaObject()->className() : widget->objectName());
-            if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client
-                && child->role() != QAccessible::MenuBar)
+            const QString where = path + '/' + (widget ? widget->metaObject()->className() + ('#' + widget->objectName()) : "item");
+            if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client && child->role() != QAccessible::MenuBar)
                 found << where;
             found << unnamed(child, where, window);
         }
