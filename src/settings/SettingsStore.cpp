@@ -153,6 +153,7 @@ QString SettingsSectionReader::value(const QString& key, const QString& defaultV
 
 SettingsReadAhead::SettingsReadAhead(const QString& application) : m_application(application)
 {
+    // Asked before the thread starts: Qt takes the first thread that uses it for its main one.
     QThread* opener = QThread::currentThread();
     readsAhead()[application] = std::async(std::launch::async, [application, opener] {
         auto settings = openFile(application);
