@@ -159,6 +159,7 @@ SettingsReadAhead::SettingsReadAhead(const QString& application) : m_application
         auto settings = openFile(application);
         // Every section, as the store's check of a damaged file parses them.
         settings->childGroups();
+        // The opening thread uses it and deletes it.
         settings->moveToThread(opener);
         return settings;
     });
