@@ -162,26 +162,30 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
     }
 
-    // Every window, with whatever controls it holds now or later.
+    // Every window, with whatever controls it holds now or later. The clock makes the
+    // notification and the missed alarms itself: a daily alarm at 07:30, slept through on
+    // Monday, rings on Tuesday.
     void everyControlIsNamedForAScreenReader()
     {
         TempSettings settings;
+        settings.writeFile("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n");
+        MockClock clock(2026, 12, 7, 7, 0, 0);
         AlarmRecorder seen;
         frm_Main main(seen, seen);
         main.Form_Load();
-        main.Timer1_Timer();
+        for (const QDateTime& moment : {QDateTime(QDate(2026, 12, 7), QTime(8, 0)), QDateTime(QDate(2026, 12, 8), QTime(7, 30))}) {
+            clock.set(moment);
+            main.Timer1_Timer();
+        }
+        QVERIFY(main.notification() && main.missedAlarms());
         frm_SetAlarm alarms(main.alarmClock());
         alarms.Form_Load();
         frmNotes notes(main.dailyNotes());
         notes.Form_Load();
         frmAbout about;
         about.Form_Load();
-        const DateSerial alarm = toDateSerial(QDate(2026, 12, 7), QTime(7, 30));
-        frm_alarm_notif ringing(alarm);
-        frmMissedAlarms missed;
-        missed.addMissed({alarm});
         QStringList found;
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &ringing, &missed})
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
             found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(", ")));
     }
