@@ -3,6 +3,8 @@
 # (VmHWM, read 1.5 s after that paint), for the bare Qt window, the clock with an empty
 # store and the clock with a full one. The three run in turn, BENCH_STARTUP_RUNS times
 # (default 15) after one unrecorded round that warms the file cache; medians are reported.
+# BENCH_BASELINE may name another build of the clock, measured in the same rounds with both
+# stores: the "before" of a change, beside its "after".
 source "$(dirname "$0")/lib.sh"
 
 runs=${BENCH_STARTUP_RUNS:-15}
@@ -21,20 +23,26 @@ for round in $(seq 0 "$runs"); do
     trial bare "$BENCH_BIN/bare_window"
     trial empty "$PROGRAM"
     trial full "$PROGRAM" "$full_store"
+    if [ -n "${BENCH_BASELINE:-}" ]; then
+        trial empty_baseline "$BENCH_BASELINE"
+        trial full_baseline "$BENCH_BASELINE" "$full_store"
+    fi
     # The warm-up round is not counted.
-    [ "$round" -eq 0 ] && rm -f "$bench_work"/{bare,empty,full}
+    [ "$round" -eq 0 ] && rm -f "$bench_work"/{bare,empty,full}{,_baseline}
 done
 
 bare_ms=$(cut -d' ' -f1 "$bench_work/bare" | median)
 bare_kb=$(cut -d' ' -f2 "$bench_work/bare" | median)
 echo "Start-up to the first painted window, median of $runs runs each:"
-for name in bare empty full; do
+for name in bare empty full ${BENCH_BASELINE:+empty_baseline full_baseline}; do
     ms=$(cut -d' ' -f1 "$bench_work/$name" | median)
     kb=$(cut -d' ' -f2 "$bench_work/$name" | median)
     awk -v n="$name" -v ms="$ms" -v kb="$kb" -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
         label["bare"] = "bare Qt window"
         label["empty"] = "clock, empty store"
         label["full"] = "clock, 15 alarms + 1,000 notes"
+        label["empty_baseline"] = "baseline, empty store"
+        label["full_baseline"] = "baseline, full store"
         printf "  %-32s %7.1f ms (%.2f x bare)   peak RSS %6.1f MiB (%.2f x bare)\n",
                label[n], ms, ms / bms, kb / 1024, kb / bkb }'
 done

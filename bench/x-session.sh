@@ -14,7 +14,7 @@ done
 
 bash "$here/startup.sh"
 echo
-bash "$here/idle.sh"
+dbus-run-session -- bash "$here/idle.sh"
 echo
 TZ=Europe/London LC_ALL=C.UTF-8 "$BENCH_BIN/tick_bench"
 echo

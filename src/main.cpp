@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
 {
     if (const auto exitCode = handleCommandLine(argc, argv, QStringLiteral(VINTREL_VERSION)))
         return *exitCode;
+    // The settings file is parsed while Qt connects to the display rather than after it.
+    const SettingsReadAhead readAhead(AppTitle);
     prepareQtPlatform();
     QApplication app(argc, argv);
     installTranslations(app, QLocale::system().uiLanguages());

@@ -3,6 +3,7 @@
 #include "about/ChangeHistory.h"
 #include "core/AppInfo.h"
 #include "core/Fonts.h"
+#include "core/ScrollBarNames.h"
 #include "core/Twips.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ frmAbout::frmAbout()
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtUpdates->setAccessibleName(tr("Updates"));
+    nameScrollBars(txtUpdates);
 
     lblWebsite = new QLabel(webAddress, this);
     lblWebsite->setObjectName(QStringLiteral("lblWebsite"));

@@ -1,6 +1,7 @@
 #include "notes/frmNotes.h"
 
 #include "core/Fonts.h"
+#include "core/ScrollBarNames.h"
 #include "core/Twips.h"
 #include "notes/DailyNotes.h"
 #include "notes/NoteDateModel.h"
@@ -77,6 +78,7 @@ frmNotes::frmNotes(DailyNotes& notes)
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
     txtNotes->setAccessibleName(tr("Note for the chosen date"));
+    nameScrollBars(txtNotes);
 
     cmdAdd =
         makeButton(QStringLiteral("cmdAdd"), addCaption(), twipsRect(960, 2040, 1455, 495), this);

@@ -8,7 +8,10 @@
 #include <QHash>
 #include <QMessageBox>
 #include <QSettings>
+#include <QThread>
 #include <cstdio>
+#include <future>
+#include <map>
 #include <memory>
 
 namespace
@@ -33,6 +36,13 @@ std::shared_ptr<QSettings> openFile(const QString& application)
 {
     return std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application,
                                        QString());
+}
+
+// The files being read ahead, by application, until the store opens them.
+std::map<QString, std::future<std::shared_ptr<QSettings>>>& readsAhead()
+{
+    static std::map<QString, std::future<std::shared_ptr<QSettings>>> reads;
+    return reads;
 }
 
 // Writes what could be read of a damaged file to a file of its own, then puts that in the
@@ -67,6 +77,11 @@ bool replaceWithReadable(const QSettings& damaged)
 // would replace it with only the part that could be read.
 std::shared_ptr<QSettings> openChecked(const QString& application)
 {
+    // Qt keeps a file parsed for the whole process while a reader of it lives, and reads it
+    // again when its size or time has changed: the reader ahead lives until this one is made.
+    std::shared_ptr<QSettings> ahead;
+    if (auto read = readsAhead().extract(application))
+        ahead = read.mapped().get();
     auto settings = openFile(application);
     // A file from before the store kept it private, or copied in by hand, holds notes that
     // others could read.
@@ -74,7 +89,9 @@ std::shared_ptr<QSettings> openChecked(const QString& application)
     // Some format errors come to light only when a section is parsed; listing the groups
     // parses every section.
     settings->childGroups();
-    if (settings->status() != QSettings::FormatError)
+    // What the reader ahead parsed is not parsed again, nor its damage found again.
+    if (settings->status() != QSettings::FormatError
+        && !(ahead && ahead->status() == QSettings::FormatError))
         return settings;
     const QString copy =
         FileSafety::keepDamagedCopy(settings->fileName(), QDateTime::currentDateTime());
@@ -133,6 +150,25 @@ SettingsSectionReader::~SettingsSectionReader()
 QString SettingsSectionReader::value(const QString& key, const QString& defaultValue) const
 {
     return textOf(m_settings.value(key), defaultValue);
+}
+
+SettingsReadAhead::SettingsReadAhead(const QString& application) : m_application(application)
+{
+    // Asked before the thread starts: Qt takes the first thread that uses it for its main one.
+    QThread* opener = QThread::currentThread();
+    readsAhead()[application] = std::async(std::launch::async, [application, opener] {
+        auto settings = openFile(application);
+        // Every section, as the store's check of a damaged file parses them.
+        settings->childGroups();
+        // The opening thread uses it and deletes it.
+        settings->moveToThread(opener);
+        return settings;
+    });
+}
+
+SettingsReadAhead::~SettingsReadAhead()
+{
+    readsAhead().erase(m_application);
 }
 
 void SaveSetting(const QString& application, const QString& section, const QString& key,

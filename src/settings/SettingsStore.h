@@ -33,6 +33,22 @@ private:
     QSettings& m_settings;
 };
 
+// Reads and parses the file on a thread of its own while the caller gets on with other work,
+// such as connecting to the display: the store's first access waits for it, and finds the file
+// parsed unless it has changed since. Made before any other access; its end waits for the
+// thread when the store never opened the file.
+class SettingsReadAhead
+{
+public:
+    explicit SettingsReadAhead(const QString& application);
+    ~SettingsReadAhead();
+    SettingsReadAhead(const SettingsReadAhead&) = delete;
+    SettingsReadAhead& operator=(const SettingsReadAhead&) = delete;
+
+private:
+    QString m_application;
+};
+
 // Writes what is pending to disk and tells the user, in a message box over `parent`, when
 // that failed. Called once at the end of each write procedure.
 void commitSettings(const QString& application, QWidget* parent = nullptr);

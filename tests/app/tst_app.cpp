@@ -1,4 +1,7 @@
 #include "about/frmAbout.h"
+#include "alarm/frmMissedAlarms.h"
+#include "alarm/frm_SetAlarm.h"
+#include "alarm/frm_alarm_notif.h"
 #include "app/Autostart.h"
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
@@ -7,9 +10,11 @@
 #include "app/frm_Main.h"
 #include "core/TickSchedule.h"
 #include "mock/MockClock.h"
+#include "notes/frmNotes.h"
 #include "support/AlarmRecorder.h"
 #include "support/TempSettings.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QFile>
 #include <QImage>
@@ -41,6 +46,25 @@ class TestApp : public QObject
             + (title.bold() && title.pointSizeF() == 12 && title.styleHint() == QFont::SansSerif ? " title" : "")
             + (about->focusWidget() == about->cmdOK ? " OK" : "")
             + ((about->geometry().center() - centre).manhattanLength() <= 8 ? " centred" : "");
+    }
+
+    // The controls under `node` that a screen reader would find without a name, shown or not
+    // yet, by their path. Drop-down lists and menus are windows of their own, read through
+    // the control that opens them; panes and the menu bar only hold named controls.
+    static QStringList unnamed(QAccessibleInterface* node, const QString& path, QWidget* window)
+    {
+        QStringList found;
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            auto* widget = qobject_cast<QWidget*>(child->object());
+            if (widget && widget->window() != window)
+                continue;
+            const QString where = path + '/' + (widget ? widget->metaObject()->className() + ('#' + widget->objectName()) : "item");
+            if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client && child->role() != QAccessible::MenuBar)
+                found << where;
+            found << unnamed(child, where, window);
+        }
+        return found;
     }
 
 private Q_SLOTS:
@@ -136,6 +160,34 @@ private Q_SLOTS:
         QVERIFY(!Autostart::setEnabled(path + "/entry.desktop", "/usr/bin/vintrel-clock", true));
         QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", false));
         QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
+    }
+
+    // Every window, with whatever controls it holds now or later. The clock makes the
+    // notification and the missed alarms itself: a daily alarm at 07:30, slept through on
+    // Monday, rings on Tuesday.
+    void everyControlIsNamedForAScreenReader()
+    {
+        TempSettings settings;
+        settings.writeFile("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n");
+        MockClock clock(2026, 12, 7, 7, 0, 0);
+        AlarmRecorder seen;
+        frm_Main main(seen, seen);
+        main.Form_Load();
+        for (const QDateTime& moment : {QDateTime(QDate(2026, 12, 7), QTime(8, 0)), QDateTime(QDate(2026, 12, 8), QTime(7, 30))}) {
+            clock.set(moment);
+            main.Timer1_Timer();
+        }
+        QVERIFY(main.notification() && main.missedAlarms());
+        frm_SetAlarm alarms(main.alarmClock());
+        alarms.Form_Load();
+        frmNotes notes(main.dailyNotes());
+        notes.Form_Load();
+        frmAbout about;
+        about.Form_Load();
+        QStringList found;
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
+            found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(", ")));
     }
 
     // The window opens where it was left, but never above or left of the screen. One tick a

@@ -63,10 +63,18 @@ private Q_SLOTS:
         QVERIFY(message->contains(settings.fileName()));
     }
 
-    // A sound file, and three that Qt's parser calls a format error. In the hand-edited one,
-    // what is not text reads as missing; a value with commas, which Qt reads as a list, as written.
+    // A sound file, and three that Qt's parser calls a format error, each also read ahead on a
+    // thread of its own as at start-up. In the hand-edited one, what is not text reads as
+    // missing; a value with commas, which Qt reads as a list, as written.
+    void aDamagedFileIsCopiedAsideBeforeAnyWrite_data()
+    {
+        QTest::addColumn<bool>("readAhead");
+        QTest::newRow("opened") << false;
+        QTest::newRow("read ahead") << true;
+    }
     void aDamagedFileIsCopiedAsideBeforeAnyWrite()
     {
+        QFETCH(bool, readAhead);
         QByteArray edited("[Main]\ntop=15\nleft=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x11)\n[Notes]\n"
                           "NumNotes=3, 4\nDay1=@Rect(1 2 3 4)\n=novalue\n[[[\n");
         for (int i = 0; i < 256; ++i)
@@ -77,6 +85,9 @@ private Q_SLOTS:
             const bool damaged = !file.contains("NumNotes=0");
             TempSettings settings;
             settings.writeFile(file);
+            std::optional<SettingsReadAhead> ahead;
+            if (readAhead)
+                ahead.emplace(AppTitle);
             QCOMPARE(get("Main", "top"), "15");
             if (file == edited)
                 QCOMPARE(get("Main", "left") + get("Notes", "Day1") + get("Notes", "NumNotes"), "missingmissing3, 4");
@@ -103,6 +114,19 @@ private Q_SLOTS:
             get("Main", "top");
             QCOMPARE(copies().size(), 1);
         }
+    }
+
+    // What was read ahead is not taken for the file when the file has changed since.
+    void aFileChangedAfterItWasReadAheadIsReadAgain()
+    {
+        TempSettings settings;
+        settings.writeFile("[Main]\ntop=15\n");
+        const SettingsReadAhead ahead(AppTitle);
+        QTest::qWait(200);
+        QFile file(settings.fileName());
+        QVERIFY(file.open(QIODevice::Append) && file.write("left=30\n") == 8);
+        file.close();
+        QCOMPARE(get("Main", "top") + get("Main", "left"), "1530");
     }
 
     void windowsStayReachable()
