@@ -108,6 +108,17 @@
     </message>
 </context>
 <context>
+    <name>ScrollBarNames</name>
+    <message>
+        <source>%1, up and down</source>
+        <translation>%1, arriba y abajo</translation>
+    </message>
+    <message>
+        <source>%1, left and right</source>
+        <translation>%1, izquierda y derecha</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Your settings could not be saved to &quot;%1&quot;. The disk may be full or read-only. Your changes are kept until the program ends; free some space or fix the file&apos;s permissions, then save again.</source>

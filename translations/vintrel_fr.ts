@@ -55,11 +55,11 @@
     <name>Autostart</name>
     <message>
         <source>The clock could not be set to start at login: &quot;%1&quot; could not be written. Check that its folder is writable.</source>
-        <translation>Impossible de configurer le lancement de l’horloge à l’ouverture de session : « %1 » n’a pas pu être écrit. Vérifiez que son dossier est accessible en écriture.</translation>
+        <translation>Impossible de configurer le lancement de l’horloge à l’ouverture de session&#xa0;: «&#xa0;%1&#xa0;» n’a pas pu être écrit. Vérifiez que son dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>The clock could not be kept from starting at login: &quot;%1&quot; could not be removed. Check that its folder is writable.</source>
-        <translation>Impossible d’empêcher le lancement de l’horloge à l’ouverture de session : « %1 » n’a pas pu être supprimé. Vérifiez que son dossier est accessible en écriture.</translation>
+        <translation>Impossible d’empêcher le lancement de l’horloge à l’ouverture de session&#xa0;: «&#xa0;%1&#xa0;» n’a pas pu être supprimé. Vérifiez que son dossier est accessible en écriture.</translation>
     </message>
 </context>
 <context>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -104,18 +104,29 @@
     </message>
     <message>
         <source>%1 (Next Alarm)</source>
-        <translation>Alarme : %1</translation>
+        <translation>Alarme&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScrollBarNames</name>
+    <message>
+        <source>%1, up and down</source>
+        <translation>%1, vers le haut et le bas</translation>
+    </message>
+    <message>
+        <source>%1, left and right</source>
+        <translation>%1, vers la gauche et la droite</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Your settings could not be saved to &quot;%1&quot;. The disk may be full or read-only. Your changes are kept until the program ends; free some space or fix the file&apos;s permissions, then save again.</source>
-        <translation>Impossible d’enregistrer vos paramètres dans « %1 ». Le disque est peut-être plein ou en lecture seule. Vos modifications sont conservées jusqu’à la fermeture du programme ; libérez de l’espace ou corrigez les permissions du fichier, puis enregistrez à nouveau.</translation>
+        <translation>Impossible d’enregistrer vos paramètres dans «&#xa0;%1&#xa0;». Le disque est peut-être plein ou en lecture seule. Vos modifications sont conservées jusqu’à la fermeture du programme&#x202f;; libérez de l’espace ou corrigez les permissions du fichier, puis enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>Your settings file could not be read in full. A copy of it, as it was, is kept in &quot;%1&quot;. The clock carries on with what it could read.</source>
-        <translation>Votre fichier de paramètres n’a pas pu être lu en entier. Une copie en l’état est conservée dans « %1 ». L’horloge continue avec ce qu’elle a pu lire.</translation>
+        <translation>Votre fichier de paramètres n’a pas pu être lu en entier. Une copie en l’état est conservée dans «&#xa0;%1&#xa0;». L’horloge continue avec ce qu’elle a pu lire.</translation>
     </message>
 </context>
 <context>
@@ -173,7 +184,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; could not be played. Choose another sound file; until then the alarms beep instead.</source>
-        <translation>Impossible de lire « %1 ». Choisissez un autre fichier son ; d’ici là, les alarmes émettent un bip à la place.</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;». Choisissez un autre fichier son&#x202f;; d’ici là, les alarmes émettent un bip à la place.</translation>
     </message>
 </context>
 <context>
@@ -211,7 +222,7 @@
     </message>
     <message>
         <source>Missed alarm: %1</source>
-        <translation>Alarme manquée : %1</translation>
+        <translation>Alarme manquée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -266,14 +277,14 @@
     </message>
     <message>
         <source>Are you sure you want to delete this entry?</source>
-        <translation>Voulez-vous vraiment supprimer cette entrée ?</translation>
+        <translation>Voulez-vous vraiment supprimer cette entrée&#x202f;?</translation>
     </message>
 </context>
 <context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
-        <translation>Des notes sont enregistrées pour aujourd’hui ; cliquez pour ouvrir les notes quotidiennes.</translation>
+        <translation>Des notes sont enregistrées pour aujourd’hui&#x202f;; cliquez pour ouvrir les notes quotidiennes.</translation>
     </message>
     <message>
         <source>Notes for today</source>

@@ -117,7 +117,7 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     cmd_save = new QPushButton(tr("Save Settings"), this);
     cmd_save->setObjectName(QStringLiteral("cmd_save"));
     // Centred under the rows.
-    cmd_save->setGeometry(twipsRect(4342, 6480, 1935, 495));
+    cmd_save->setGeometry(twipsRect(4260, 6480, 2100, 495));
     cmd_save->setFont(sansFont(largePoints));
     cmd_save->setAutoDefault(false);
     connect(cmd_save, &QPushButton::clicked, this, &frm_SetAlarm::cmd_save_Click);
@@ -169,12 +169,12 @@ void frm_SetAlarm::createRow(int n)
 {
     chkOn[n] = new QCheckBox(tr("Off"), m_rows);
     chkOn[n]->setObjectName(arrayMemberName("chkOn", n));
-    chkOn[n]->setGeometry(twipsRect(240, rowTop(n) + 60, 615, 195));
+    chkOn[n]->setGeometry(twipsRect(240, rowTop(n) + 60, 780, 195));
     connect(chkOn[n], &QCheckBox::toggled, this, [this, n] { chkOn_Click(n); });
 
     comFreq[n] = new QComboBox(m_rows);
     comFreq[n]->setObjectName(arrayMemberName("comFreq", n));
-    comFreq[n]->setGeometry(twipsRect(1080, rowTop(n), 1215, 315));
+    comFreq[n]->setGeometry(twipsRect(1080, rowTop(n), 1575, 315));
     comFreq[n]->addItems({tr("once only"), tr("regular")});
     // Nothing chosen until the first load, so that load's choice raises comFreq_Click.
     comFreq[n]->setCurrentIndex(-1);

@@ -33,6 +33,7 @@ namespace
 
 const QString positionSection = QStringLiteral("Main");
 constexpr int tickPeriod = 1000;
+constexpr double statusPoints = 8;
 // Outer sizes, frame, title bar and menu bar included.
 const QSize calendarHiddenSize(twips(2715), twips(1665));
 const QSize calendarShownSize(twips(4650), twips(4785));
@@ -68,7 +69,7 @@ frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
     lblStatus = new QLabel(client);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setGeometry(twipsRect(120, 720, 2415, 255));
-    lblStatus->setFont(sansFont(8));
+    lblStatus->setFont(sansFont(statusPoints));
     lblStatus->setAlignment(Qt::AlignCenter);
     lblStatus->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
 
@@ -266,6 +267,8 @@ void frm_Main::CheckIfNotesForToday()
 void frm_Main::showNextAlarm(const QString& text)
 {
     lblStatus->setText(text);
+    // Long weekday names need a smaller face than the line's to fit in some languages.
+    lblStatus->setFont(fittedFont(sansFont(statusPoints), text, lblStatus->contentsRect().width(), 6.5));
     lblStatus->setToolTip(m_alarmClock.nextAlarmLabel());
     itmCancelSnooze->setVisible(m_alarmClock.soonestSnooze() != NoAlarmSentinel);
     refreshTitle();

@@ -9,6 +9,21 @@ QString NoteDateList::entryText(int position, const QLocale& locale,
     return noteAt(position) > 0 ? NoteMarker + date : date;
 }
 
+QString widestEntryText(const QLocale& locale, const QString& longFormat, int year,
+                        const QFontMetrics& metrics)
+{
+    QString widest;
+    // A week of two-digit days in every month holds every weekday and month name.
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day < 29; ++day) {
+            const QString entry = ExpiredMarker + locale.toString(QDate(year, month, day), longFormat);
+            if (metrics.horizontalAdvance(entry) > metrics.horizontalAdvance(widest))
+                widest = entry;
+        }
+    }
+    return widest;
+}
+
 NoteDateList buildNoteDateList(const NoteList& list, const QDate& today)
 {
     NoteDateList dates;

@@ -3,6 +3,7 @@
 #include "notes/NoteList.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QLocale>
 
 inline const QString NoteMarker = QStringLiteral("(*) ");
@@ -31,6 +32,11 @@ struct NoteDateList {
     // locale's long date format, looked up once by the caller since that lookup is slow.
     QString entryText(int position, const QLocale& locale, const QString& longFormat) const;
 };
+
+// The widest entry the list can hold in `year` as `metrics` measure it: an expired one, on the
+// weekday and month whose names take the most room.
+QString widestEntryText(const QLocale& locale, const QString& longFormat, int year,
+                        const QFontMetrics& metrics);
 
 // Notes more than 365 days ahead are not listed.
 NoteDateList buildNoteDateList(const NoteList& list, const QDate& today);

@@ -1,5 +1,6 @@
 #include "notes/frmNotes.h"
 
+#include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/ScrollBarNames.h"
 #include "core/Twips.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace
 {
@@ -61,7 +64,17 @@ frmNotes::frmNotes(DailyNotes& notes)
 
     comDate = new QComboBox(this);
     comDate->setObjectName(QStringLiteral("comDate"));
-    comDate->setGeometry(twipsRect(240, 1320, 3015, 315));
+    comDate->setGeometry(twipsRect(240, 1320, 3420, 315));
+    // Some languages' long dates need a smaller face than the window's to fit the list.
+    QStyleOptionComboBox box;
+    box.initFrom(comDate);
+    const int room =
+        style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, comDate).width();
+    const QLocale locale;
+    comDate->setFont(fittedFont(font(),
+                                widestEntryText(locale, locale.dateFormat(QLocale::LongFormat),
+                                                Clock::today().year(), fontMetrics()),
+                                room, 7));
     // On Linux a drop-down list is read by its choice; the description says what it holds.
     comDate->setAccessibleName(tr("Date of the note"));
     comDate->setAccessibleDescription(comDate->accessibleName());

@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
 #include "core/TickSchedule.h"
@@ -16,16 +17,24 @@
 
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 // Settled before the first window: the command line, the one copy that runs, the Qt platform, the
 // icon, the entry that starts it at login; then the main window (its frame is in tests/e2e).
@@ -60,9 +69,52 @@ class TestApp : public QObject
             if (widget && widget->window() != window)
                 continue;
             const QString where = path + '/' + (widget ? widget->metaObject()->className() + ('#' + widget->objectName()) : "item");
-            if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client && child->role() != QAccessible::MenuBar)
+            // A label that is hidden gets its text, and so its name, when it is shown.
+            const bool hiddenLabel = child->role() == QAccessible::StaticText && widget && !widget->isVisibleTo(window);
+            if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client && child->role() != QAccessible::MenuBar
+                && !hiddenLabel)
                 found << where;
             found << unnamed(child, where, window);
+        }
+        return found;
+    }
+
+    // The texts of `window` wider than the room their controls draw them in, or taller where
+    // they wrap; a drop-down list's entries each.
+    static QStringList clipped(QWidget* window)
+    {
+        QStringList found;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QStyle* style = widget->style();
+            QStringList texts;
+            int room = widget->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4; // a frame's edges
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+                found << label->objectName() + " wraps below its foot: " + label->text();
+            if (label && !label->wordWrap()) {
+                texts << label->text();
+                room = label->contentsRect().width();
+            }
+            if (auto* box = qobject_cast<QCheckBox*>(widget))
+                room = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                texts << button->text();
+            if (auto* frame = qobject_cast<QGroupBox*>(widget))
+                texts << frame->title();
+            if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                room = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+                for (int i = 0; i < list->count(); ++i)
+                    texts << list->itemText(i);
+            }
+            if (auto* bar = qobject_cast<QMenuBar*>(widget); bar && bar->sizeHint().width() > bar->width())
+                found << "the menu bar";
+            for (const QString& text : texts) {
+                const int width = widget->fontMetrics().horizontalAdvance(QString(text).remove(QRegularExpression("&(?!&)")));
+                if (width > room && widget->isVisibleTo(window))
+                    found << QString("%1: %2 (%3 px, room %4)").arg(widget->objectName(), text).arg(width).arg(room);
+            }
         }
         return found;
     }
@@ -162,13 +214,27 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
     }
 
-    // Every window, with whatever controls it holds now or later. The clock makes the
-    // notification and the missed alarms itself: a daily alarm at 07:30, slept through on
-    // Monday, rings on Tuesday.
-    void everyControlIsNamedForAScreenReader()
+    void everyWindowInEveryLanguage_data()
     {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "cs", "de", "es", "fr", "it", "nl", "pl", "pt_BR"})
+            QTest::newRow(language) << language;
+    }
+
+    // Every window, with a named alarm ringing (a daily 07:30 slept through on Monday, so also
+    // missed), one snoozed and the calendar shown: a screen reader finds a name for every
+    // control, and every text fits its control.
+    void everyWindowInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(installTranslations(*qApp, {language}).isEmpty(), language == "en");
+        // Qt's own buttons come from Qt's translations.
+        QCOMPARE(QMessageBox(QMessageBox::Question, {}, {}, QMessageBox::Yes).button(QMessageBox::Yes)->text() == "&Yes", language == "en");
+        QLocale::setDefault(QLocale(language));
+        const auto english = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>()); QLocale::setDefault(QLocale::system()); });
         TempSettings settings;
-        settings.writeFile("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n");
+        settings.writeFile("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n"
+                           "label%200=Pills\nchkOn%201=1\ncomFreq%201=1\ncomDays%201=9\nsnoozeUntil%201=46364.3194444444\n");
         MockClock clock(2026, 12, 7, 7, 0, 0);
         AlarmRecorder seen;
         frm_Main main(seen, seen);
@@ -178,16 +244,27 @@ private Q_SLOTS:
             main.Timer1_Timer();
         }
         QVERIFY(main.notification() && main.missedAlarms());
+        main.notification()->showSoundFailure();
         frm_SetAlarm alarms(main.alarmClock());
         alarms.Form_Load();
+        QVERIFY(alarms.lblSnoozed[1]->isVisibleTo(&alarms));
         frmNotes notes(main.dailyNotes());
         notes.Form_Load();
         frmAbout about;
         about.Form_Load();
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about})
+            window->show();
         QStringList found;
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
-            found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window);
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(", ")));
+            found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window) << clipped(window);
+        main.itmShowCalendar->trigger(); // Qt's own, with the month's name
+        found << clipped(&main);
+        // The status line with each weekday.
+        for (int day = 7; day < 14; ++day) {
+            Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));
+            found << clipped(&main);
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
     }
 
     // The window opens where it was left, but never above or left of the screen. One tick a
