@@ -48,16 +48,16 @@ class TestApp : public QObject
             + ((about->geometry().center() - centre).manhattanLength() <= 8 ? " centred" : "");
     }
 
-    // The controls under `node` that a screen reader would find without a name, shown or not
-    // yet, by their path. Drop-down lists and menus are windows of their own, read through
-    // the control that opens them; panes and the menu bar only hold named controls.
+    // The controls under `node` that a screen reader would find without a name once `window`
+    // is shown, by their path. Hidden ones, drop-down lists and menus among them, are read
+    // when shown; panes and the menu bar only hold named controls.
     static QStringList unnamed(QAccessibleInterface* node, const QString& path, QWidget* window)
     {
         QStringList found;
         for (int i = 0; i < node->childCount(); ++i) {
             QAccessibleInterface* child = node->child(i);
             auto* widget = qobject_cast<QWidget*>(child->object());
-            if (widget && widget->window() != window)
+            if (widget && !widget->isVisibleTo(window))
                 continue;
             const QString where = path + '/' + (widget ? widget->metaObject()->className() + ('#' + widget->objectName()) : "item");
             if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::Client && child->role() != QAccessible::MenuBar)
@@ -185,8 +185,10 @@ private Q_SLOTS:
         frmAbout about;
         about.Form_Load();
         QStringList found;
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()}) {
+            window->show(); // a text box lays out its scroll bars when shown
             found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window);
+        }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(", ")));
     }
 
