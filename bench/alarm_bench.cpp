@@ -35,6 +35,7 @@ int main(int argc, char* argv[])
 
     Silence silence;
     AlarmClock alarms(silence, silence);
+    const AlarmOptions options;
     SlotTable slots;
     for (int n = 0; n < SlotCount; ++n)
         slots[n] = {true,
@@ -42,15 +43,17 @@ int main(int argc, char* argv[])
                     8,
                     QStringLiteral("%1").arg(n + 5, 2, 10, QLatin1Char('0')),
                     QStringLiteral("30"),
+                    0,
+                    {},
                     0};
-    alarms.saveSettings(slots, {5});
+    alarms.saveSettings(slots, options);
 
     int run = 0;
     const double save = medianMs([&alarms] { alarms.SaveAlarmSlots(); },
-                                 [&alarms, &slots, &run] {
+                                 [&alarms, &slots, &options, &run] {
                                      // An edit before each save, as the user makes one.
                                      slots[0].minuteText = ++run % 2 ? "31" : "30";
-                                     alarms.saveSettings(slots, {5});
+                                     alarms.saveSettings(slots, options);
                                  });
     std::printf("Alarm settings, median of %d runs.\n", BenchRuns);
     std::printf("SaveAlarmSlots, 15 slots on, flush included: %6.2f ms\n", save);

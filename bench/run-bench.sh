@@ -22,6 +22,8 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
     echo
     QT_QPA_PLATFORM=offscreen "$BENCH_BIN/alarm_bench"
     echo
+    "$BENCH_BIN/translation_bench"
+    echo
     xvfb-run -a -s "-screen 0 1280x1024x24 +extension DAMAGE" bash "$here/x-session.sh"
 } 2>&1 | tee "$results"
 echo "Figures written to $results"
