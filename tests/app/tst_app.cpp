@@ -19,13 +19,16 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -212,6 +215,27 @@ private Q_SLOTS:
         QVERIFY(!Autostart::setEnabled(path + "/entry.desktop", "/usr/bin/vintrel-clock", true));
         QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", false));
         QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
+    }
+
+    // Every text of the program has a finished translation in every language: lupdate reads the
+    // sources into a copy of the translations, where a text it adds, or one left unfinished, shows.
+    void everyTextIsTranslated()
+    {
+        QTemporaryDir copy;
+        QStringList files, unfinished;
+        for (const QFileInfo& translation : QDir(VINTREL_SOURCE_DIR "/translations").entryInfoList({"*.ts"})) {
+            files << copy.filePath(translation.fileName());
+            QVERIFY(QFile::copy(translation.filePath(), files.last()));
+        }
+        QCOMPARE(QProcess::execute(VINTREL_LUPDATE, QStringList{"-silent", "-locations", "none", "-no-obsolete", VINTREL_SOURCE_DIR "/src", "-ts"} + files), 0);
+        static const QRegularExpression untranslated("<source>([^<]*)</source>\\s*<translation type=\"unfinished\"");
+        for (const QString& file : files) {
+            QFile ts(file);
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            for (const QRegularExpressionMatch& match : untranslated.globalMatch(QString::fromUtf8(ts.readAll())))
+                unfinished << QFileInfo(file).fileName() + ": " + match.captured(1);
+        }
+        QVERIFY2(files.size() == 8 && unfinished.isEmpty(), qPrintable(unfinished.join('\n')));
     }
 
     void everyWindowInEveryLanguage_data()
