@@ -17,8 +17,11 @@ QString installTranslations(QCoreApplication& app, const QStringList& uiLanguage
 {
     for (const QString& language : uiLanguages) {
         const QLocale locale(language);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        if (locale.language() == QLocale::English)
             return {};
+        // The C locale, and a language Qt does not know, which reads as C, are passed over.
+        if (locale.language() == QLocale::C)
+            continue;
         auto* own = new QTranslator(&app);
         if (!own->load(locale, ownName, QStringLiteral("_"), folder)) {
             delete own;

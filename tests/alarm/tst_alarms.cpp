@@ -176,9 +176,9 @@ private Q_SLOTS:
         // A once-only list has no patterns: a pattern becomes Monday, a weekday stays.
         for (const auto& [frequency, choice, kept] : {std::tuple{0, 6, 6}, {0, 7, 0}, {1, 9, 9}, {0, -1, -1}})
             QCOMPARE(dayChoiceKeptFor(frequency, choice), kept);
-        for (const auto& [text, hour] : {std::pair{"7", 7}, {" 23 ", 23}, {"+5", 5}, {"24", -1},
-                                         {"-1", -1}, {"1.", -1}, {"ab", -1}, {"", -1}})
-            QCOMPARE(timeFieldValue(text, HighestHour).value_or(-1), hour);
+        for (const auto& [text, hour] : {std::pair{"7", 7}, {" 23 ", 23}, {"+5", 5}, {"24", 99},
+                                         {"-1", 99}, {"1.", 99}, {"ab", 99}, {"", 99}})
+            QCOMPARE(timeFieldValue(text, HighestHour).value_or(99), hour);
         QCOMPARE(paddedTimeField("7") + paddedTimeField("45"), "0745");
         // floor(2.5 * duration) + 2 beeps; each ringing counts afresh.
         int elapsed = 0;
@@ -423,7 +423,9 @@ private Q_SLOTS:
         QTest::mouseClick(window.chkOn[0], Qt::LeftButton);
         QCOMPARE(row(), "On enabled");
         // Switched to once only, a pattern, which the once-only list lacks, becomes Monday.
-        window.comFreq[0]->setCurrentIndex(Frequency::Regular);
+        window.comDays[0]->setCurrentIndex(4);
+        window.comFreq[0]->setCurrentIndex(Frequency::Regular); // a weekday stays
+        QCOMPARE(window.comDays[0]->currentText(), "Friday");
         window.comDays[0]->setCurrentIndex(DayChoice::MondayToFriday);
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         QCOMPARE(window.comDays[0]->currentText(), "Monday");
@@ -501,7 +503,7 @@ private Q_SLOTS:
             notification = main.notification();
             QCOMPARE(QApplication::activeModalWidget(), notification.data());
             QCOMPARE(notification->lbl_label->text(), "Pills");
-            QTRY_VERIFY(notification->lbl_sound->isVisible());
+            QTRY_VERIFY(notification->lbl_sound->isVisible() && settings.fraSound->comSound->currentText() == "bell.ogg");
             settings.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &settings);
             m_seen.answerWith("default");
@@ -534,10 +536,11 @@ private Q_SLOTS:
     // gets a line of its own and a window grown to hold it.
     void theNotificationIsAnAlertAnsweredFromTheKeyboardAfterItsFirstSecond()
     {
+        // Backtab, a Tab back from "Okay", puts the focus on "Snooze": Return there still means "Okay".
         const QList<std::tuple<Qt::Key, Qt::KeyboardModifier, int>> answers{
             {Qt::Key_Return, Qt::NoModifier, 0}, {Qt::Key_Enter, Qt::KeypadModifier, 0}, {Qt::Key_Space, Qt::NoModifier, 0},
             {Qt::Key_Escape, Qt::NoModifier, 0}, {Qt::Key_S, Qt::NoModifier, frm_alarm_notif::Snoozed},
-            {Qt::Key_S, Qt::AltModifier, frm_alarm_notif::Snoozed}};
+            {Qt::Key_S, Qt::AltModifier, frm_alarm_notif::Snoozed}, {Qt::Key_Return, Qt::ShiftModifier, 0}};
         for (const auto& [key, modifier, result] : answers) {
             frm_alarm_notif notification(december(7, 7, 30), {}, 10);
             notification.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -552,7 +555,9 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), key, modifier);
             QVERIFY(closed.isEmpty()); // typed for another window
             QTest::qWait(frm_alarm_notif::KeyGuardMs);
-            QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            if (modifier == Qt::ShiftModifier)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(closed.size() == 1 && !notification.isVisible()); // an access key clicks a moment later
             QCOMPARE(closed.at(0).at(0).toInt(), result);
             // The buttons let go of the top before closing; Escape closes it as it stands.
@@ -563,7 +568,7 @@ private Q_SLOTS:
         QVERIFY(named.width() > plain.width() && named.height() > plain.height());
         QVERIFY((named.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength() <= 2);
         QVERIFY(named.lbl_label->height() > named.lbl_label->fontMetrics().height()); // wrapped
-        QVERIFY(named.cmd_okay->y() > named.lbl_label->geometry().bottom());
+        QVERIFY(named.cmd_okay->y() > named.lbl_label->geometry().bottom() && qAbs(named.cmd_okay->geometry().center().x() - named.width() / 2) <= 2);
         QVERIFY(oneWord.lbl_label->fontMetrics().horizontalAdvance(QString(60, 'W')) <= oneWord.lbl_label->width());
         QCOMPARE(named.accessibleDescription(), "The time is now 07:30. " + label);
         const int height = named.height();
@@ -585,7 +590,7 @@ private Q_SLOTS:
         QPointer<frmMissedAlarms> missed = main.missedAlarms();
         QVERIFY(!main.notification() && missed->isVisible() && !QApplication::activeModalWidget());
         QCOMPARE(missed->windowTitle() + ": " + missed->lstMissed->item(1)->text(), "Missed Alarms: Missed alarm: Wednesday 07:30");
-        QCOMPARE(missed->lstMissed->count(), 2);
+        QVERIFY(missed->lstMissed->count() == 2 && missed->cmdOK->y() > missed->lstMissed->geometry().bottom());
         QTest::keyClick(missed->lstMissed, Qt::Key_Return);
         QTRY_VERIFY(!missed);
         m_clock->set(at(2026, 12, 10, 8, 0));

@@ -251,7 +251,9 @@ private Q_SLOTS:
     void everyWindowInEveryLanguage()
     {
         QFETCH(QString, language);
-        QCOMPARE(installTranslations(*qApp, {language}).isEmpty(), language == "en");
+        // The first of the desktop's languages that the clock speaks, or none from English on;
+        // a language unknown to Qt is passed over.
+        QCOMPARE(installTranslations(*qApp, {"xx", language, "de"}), language == "en" ? "" : language);
         // Qt's own buttons come from Qt's translations.
         QCOMPARE(QMessageBox(QMessageBox::Question, {}, {}, QMessageBox::Yes).button(QMessageBox::Yes)->text() == "&Yes", language == "en");
         QLocale::setDefault(QLocale(language));
@@ -268,6 +270,7 @@ private Q_SLOTS:
             main.Timer1_Timer();
         }
         QVERIFY(main.notification() && main.missedAlarms());
+        QCOMPARE(main.itmSetAlarm->text() == "Set &Alarm", language == "en");
         main.notification()->showSoundFailure();
         frm_SetAlarm alarms(main.alarmClock());
         alarms.Form_Load();
