@@ -536,11 +536,11 @@ private Q_SLOTS:
     // gets a line of its own and a window grown to hold it.
     void theNotificationIsAnAlertAnsweredFromTheKeyboardAfterItsFirstSecond()
     {
-        // Backtab, a Tab back from "Okay", puts the focus on "Snooze": Return there still means "Okay".
+        // Tab puts the focus on "Snooze", where Return still means "Okay".
         const QList<std::tuple<Qt::Key, Qt::KeyboardModifier, int>> answers{
             {Qt::Key_Return, Qt::NoModifier, 0}, {Qt::Key_Enter, Qt::KeypadModifier, 0}, {Qt::Key_Space, Qt::NoModifier, 0},
             {Qt::Key_Escape, Qt::NoModifier, 0}, {Qt::Key_S, Qt::NoModifier, frm_alarm_notif::Snoozed},
-            {Qt::Key_S, Qt::AltModifier, frm_alarm_notif::Snoozed}, {Qt::Key_Return, Qt::ShiftModifier, 0}};
+            {Qt::Key_S, Qt::AltModifier, frm_alarm_notif::Snoozed}, {Qt::Key_Tab, Qt::NoModifier, 0}};
         for (const auto& [key, modifier, result] : answers) {
             frm_alarm_notif notification(december(7, 7, 30), {}, 10);
             notification.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -555,9 +555,9 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), key, modifier);
             QVERIFY(closed.isEmpty()); // typed for another window
             QTest::qWait(frm_alarm_notif::KeyGuardMs);
-            if (modifier == Qt::ShiftModifier)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            if (key == Qt::Key_Tab)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QTRY_VERIFY(closed.size() == 1 && !notification.isVisible()); // an access key clicks a moment later
             QCOMPARE(closed.at(0).at(0).toInt(), result);
             // The buttons let go of the top before closing; Escape closes it as it stands.
