@@ -5,6 +5,7 @@
 #include "core/TimeText.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <bitset>
 
 namespace
@@ -79,8 +80,8 @@ DateSerial soonestOf(const SlotTable& slots)
     DateSerial soonest = NoAlarmSentinel;
     for (const AlarmSlot& slot : slots) {
         for (DateSerial moment : {slot.nextAlarm, slot.snoozeUntil}) {
-            if (moment != 0 && moment < soonest)
-                soonest = moment;
+            if (moment != 0)
+                soonest = std::min(soonest, moment);
         }
     }
     return soonest;

@@ -15,8 +15,9 @@ QString widestEntryText(const QLocale& locale, const QString& longFormat, int ye
     QString widest;
     // A week of two-digit days in every month holds every weekday and month name.
     for (int month = 1; month <= 12; ++month) {
-        for (int day = 22; day < 29; ++day) {
-            const QString entry = ExpiredMarker + locale.toString(QDate(year, month, day), longFormat);
+        for (int day : {22, 23, 24, 25, 26, 27, 28}) {
+            const QString entry =
+                ExpiredMarker + locale.toString(QDate(year, month, day), longFormat);
             if (metrics.horizontalAdvance(entry) > metrics.horizontalAdvance(widest))
                 widest = entry;
         }

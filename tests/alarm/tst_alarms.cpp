@@ -8,6 +8,7 @@
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
 #include "app/frm_Main.h"
+#include "core/Fonts.h"
 #include "core/Twips.h"
 #include "mock/MockClock.h"
 #include "support/AlarmRecorder.h"
@@ -571,6 +572,7 @@ private Q_SLOTS:
         QVERIFY(named.cmd_okay->y() > named.lbl_label->geometry().bottom() && qAbs(named.cmd_okay->geometry().center().x() - named.width() / 2) <= 2);
         QVERIFY(oneWord.lbl_label->fontMetrics().horizontalAdvance(QString(60, 'W')) <= oneWord.lbl_label->width());
         QCOMPARE(named.accessibleDescription(), "The time is now 07:30. " + label);
+        QCOMPARE(fittedFont(sansFont(12), QString(500, 'W'), 10).pointSizeF(), 8.0); // no smaller than asked
         const int height = named.height();
         named.showSoundFailure();
         QVERIFY(named.height() > height && named.lbl_sound->geometry().bottom() < named.height());

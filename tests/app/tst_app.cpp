@@ -324,7 +324,9 @@ private Q_SLOTS:
                 QTimer::singleShot(0, &main, [&] {
                     modal = QApplication::activeModalWidget();
                     if (auto* window = qobject_cast<frmAbout*>(modal))
-                        aboutSeen = about(window);
+                        aboutSeen += about(window);
+                    if (auto* window = qobject_cast<frmNotes*>(modal))
+                        aboutSeen += QString::number(window->comDate->count()) + " dates|";
                     QTest::keyClick(main.windowHandle(), Qt::Key_S, Qt::ControlModifier);
                     clock.advanceSeconds(5);
                     QTest::qWait(1100);
@@ -336,7 +338,7 @@ private Q_SLOTS:
                 QVERIFY2(!main.Calendar1, "the clock took a shortcut behind a modal window");
                 QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), clock.now().toString("h:mm:ss AP"));
             }
-            QCOMPARE(aboutSeen, "About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
+            QCOMPARE(aboutSeen, "366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
                                 "|v1.0.1 - Bug fix.    Calendar now shows the correct date."
                                 " read-only scrolls title OK centred");
             // Closed, each is gone.
@@ -345,7 +347,7 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(&main));
             for (Qt::Key key : {Qt::Key_H, Qt::Key_S}) // hiding what is not shown is refused
                 QTest::keyClick(main.windowHandle(), key, Qt::ControlModifier);
-            QVERIFY(main.Calendar1 && main.Calendar1->isVisible() && main.itmHideCalendar->isEnabled());
+            QVERIFY(main.Calendar1 && main.Calendar1->isVisible() && main.itmHideCalendar->isEnabled() && !main.itmShowCalendar->isEnabled());
             QCOMPARE(main.Calendar1->selectedDate(), QDate(2026, 12, 7));
             main.move(70, 50);
             main.close();
