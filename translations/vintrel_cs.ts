@@ -63,6 +63,25 @@
     </message>
 </context>
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Předchozí měsíc</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Následující měsíc</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Rok</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Dny v měsíci</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>

@@ -63,6 +63,25 @@
     </message>
 </context>
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>

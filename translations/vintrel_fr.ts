@@ -63,6 +63,25 @@
     </message>
 </context>
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>

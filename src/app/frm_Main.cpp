@@ -6,6 +6,7 @@
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
 #include "app/Autostart.h"
+#include "app/CalendarNames.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
@@ -347,6 +348,7 @@ void frm_Main::itmShowCalendar_Click()
         Calendar1->setObjectName(QStringLiteral("Calendar1"));
         Calendar1->setGeometry(twipsRect(0, 1080, 4575, 3015));
         Calendar1->setAccessibleName(tr("Calendar"));
+        nameCalendarControls(Calendar1);
     }
     Calendar1->setSelectedDate(Clock::today());
     Calendar1->setCurrentPage(Clock::today().year(), Clock::today().month());

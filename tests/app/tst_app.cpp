@@ -285,7 +285,10 @@ private Q_SLOTS:
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
             found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window) << clipped(window);
         main.itmShowCalendar->trigger(); // Qt's own, with the month's name
-        found << clipped(&main);
+        QStringList calendar = unnamed(QAccessible::queryAccessibleInterface(main.Calendar1), "Calendar1", &main);
+        // Qt's table of days has an empty corner cell and a hidden header row.
+        calendar.removeIf([](const QString& path) { return path.endsWith("qt_calendar_calendarview/item"); });
+        found << clipped(&main) << calendar;
         // The status line with each weekday.
         for (int day = 7; day < 14; ++day) {
             Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));
