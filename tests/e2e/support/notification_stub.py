@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""notification_stub.py LOG [CAPABILITIES]: a desktop notification service offering CAPABILITIES ("body"
-unless given) that writes each call to LOG, made once it is on the bus, and hands out ids from 42. Its
-InvokeAction(id, action) clicks a notification's action."""
+"""notification_stub.py LOG [CAPABILITIES [DELAY]]: a desktop notification service offering CAPABILITIES
+("body" unless given) that writes each call to LOG, made once it is on the bus, and hands out ids from 42,
+each DELAY seconds after the notification came. Its InvokeAction(id, action) clicks a notification's action."""
 import sys
+import time
 
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
@@ -21,6 +22,7 @@ class Notifications(dbus.service.Object):
 
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
+        time.sleep(delay)
         self.last_id += 1
         offered = f"|actions={','.join(actions)}" if actions else ""
         print(f"Notify|{app}|{summary}|{body}|urgency={int(hints.get('urgency', -1))}|timeout={timeout}|replaces={replaces}|id={self.last_id}{offered}", file=log)
@@ -41,6 +43,7 @@ class Notifications(dbus.service.Object):
 
 DBusGMainLoop(set_as_default=True)
 capabilities = (sys.argv[2] if len(sys.argv) > 2 else "body").split(",")
+delay = float(sys.argv[3]) if len(sys.argv) > 3 else 0
 bus = dbus.SessionBus()
 service, name = Notifications(bus, "/org/freedesktop/Notifications"), dbus.service.BusName(NAME, bus)
 log = open(sys.argv[1], "a", buffering=1)
