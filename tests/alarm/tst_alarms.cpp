@@ -417,6 +417,7 @@ private Q_SLOTS:
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.chkOn[14]->y() - window.chkOn[1]->y(), 13 * 24); // rows 24 px apart, from the top
         const auto row = [&] {
             const bool enabled = window.comFreq[0]->isEnabled() && window.txtMin[0]->isEnabled();
             return window.chkOn[0]->text() + (enabled ? " enabled" : " greyed");
@@ -593,7 +594,9 @@ private Q_SLOTS:
         QPointer<frmMissedAlarms> missed = main.missedAlarms();
         QVERIFY(!main.notification() && missed->isVisible() && !QApplication::activeModalWidget());
         QCOMPARE(missed->windowTitle() + ": " + missed->lstMissed->item(1)->text(), "Missed Alarms: Missed alarm: Wednesday 07:30");
-        QVERIFY(missed->lstMissed->count() == 2 && missed->cmdOK->y() > missed->lstMissed->geometry().bottom());
+        // The list above, as wide as the window; OK below it, on the right.
+        const QRect list = missed->lstMissed->geometry(), ok = missed->cmdOK->geometry();
+        QVERIFY(missed->lstMissed->count() == 2 && ok.top() > list.bottom() && ok.right() == list.right() && list.left() < ok.left());
         QTest::keyClick(missed->lstMissed, Qt::Key_Return);
         QTRY_VERIFY(!missed);
         m_clock->set(at(2026, 12, 10, 8, 0));
