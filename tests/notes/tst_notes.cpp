@@ -132,6 +132,10 @@ private Q_SLOTS:
         NoteList full;
         full.notes.fill({1.0, QString()}, NoteList::MaxNotes);
         QVERIFY(!insertStoredNote(full, 2, "one too many") && full.NumNotes() == NoteList::MaxNotes);
+        NoteList sameDay;
+        for (const char* text : {"first", "second"})
+            QVERIFY(insertStoredNote(sameDay, 3, text));
+        QCOMPARE(textsOf(sameDay), QStringList({"second", "first"}));
         // A directory in the file's place makes every save fail, even for root.
         DailyNotes notes;
         notes.ReadNotes();
@@ -142,6 +146,21 @@ private Q_SLOTS:
         notes.DeleteNote(2);
         QCOMPARE(failed.size(), 3);
         QCOMPARE(textsOf(notes.list()).first(), "kept"); // kept for a later save
+    }
+
+    // The date list is as wide as the widest date of the year. In these years the widest
+    // pairing of weekday and month, Wednesday in September, falls on each of the 22nd to 28th.
+    void theWidestDateOfAYear()
+    {
+        const QLocale english(QLocale::English);
+        const QString format = english.dateFormat(QLocale::LongFormat);
+        const QFontMetrics metrics(QApplication::font());
+        for (int year = 2026; year <= 2033; ++year) {
+            int widest = 0;
+            for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1))
+                widest = std::max(widest, metrics.horizontalAdvance(ExpiredMarker + english.toString(date, format)));
+            QCOMPARE(metrics.horizontalAdvance(widestEntryText(english, format, year, metrics)), widest);
+        }
     }
 
     void addEditAndDeleteReachTheStoreAndTheIndicator()
