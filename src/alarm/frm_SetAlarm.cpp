@@ -75,6 +75,8 @@ NumberFrame addNumberFrame(QWidget* window, NumberFrameNames names, const QStrin
     bar->setAccessibleName(accessibleName);
     // Scroll bars take no focus of their own; this one is a control, reached by Tab.
     bar->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(bar, &QScrollBar::valueChanged, number,
+                     [number](int value) { number->setText(QString::number(value)); });
     return {frame, number, bar};
 }
 
@@ -129,8 +131,6 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     frm_duration = duration.frame;
     lbl_dur = duration.number;
     vscr_dur = duration.bar;
-    connect(vscr_dur, &QScrollBar::valueChanged, this,
-            [this] { lbl_dur->setText(QString::number(vscr_dur->value())); });
 
     const NumberFrame snooze =
         addNumberFrame(this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, tr("Snooze (min)"), 1455,
@@ -139,8 +139,6 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     fra_snooze = snooze.frame;
     lbl_snooze = snooze.number;
     vscr_snooze = snooze.bar;
-    connect(vscr_snooze, &QScrollBar::valueChanged, this,
-            [this] { lbl_snooze->setText(QString::number(vscr_snooze->value())); });
 
     fraSound = new SoundChooser(m_alarmClock, this);
     fraSound->setGeometry(twipsRect(optionsLeft, 2790, optionsWidth, 1545));
