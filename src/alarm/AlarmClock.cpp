@@ -170,20 +170,12 @@ void AlarmClock::endRinging(bool snoozed)
     // Alarms whose minute came while this one rang had no ringing of their own.
     QList<MissedAlarm> missed = passedAlarms(now);
     missed.removeIf([this](const MissedAlarm& alarm) { return alarm.moment == m_ringing; });
-    QList<int> rung;
-    for (int n = 0; n < SlotCount; ++n) {
+    QList<int> snoozedSlots;
+    for (int n = 0; snoozed && n < SlotCount; ++n) {
         if (ringsAt(m_slots[n], m_ringing))
-            rung.append(n);
+            snoozedSlots.append(n);
     }
-    LoadAlarmSlots();
-    if (snoozed) {
-        const DateSerial until = snoozeMoment(m_rangAt, m_options.snoozeMinutes, now);
-        for (int n : rung)
-            m_slots[n].snoozeUntil = until;
-    }
-    RecalculateAlarmSlots();
-    ShowNextAlarm();
-    SaveAlarmSlots();
+    moveOn(snoozedSlots, snoozed ? snoozeMoment(m_rangAt, m_options.snoozeMinutes, now) : 0);
     m_ringing = 0;
     if (snoozed)
         Q_EMIT slotsReloaded();
@@ -210,9 +202,11 @@ void AlarmClock::playSample(const QString& soundFile)
     m_beeper.playSample(soundFile);
 }
 
-void AlarmClock::moveOn()
+void AlarmClock::moveOn(const QList<int>& snoozedSlots, DateSerial snoozeUntil)
 {
     LoadAlarmSlots();
+    for (int n : snoozedSlots)
+        m_slots[n].snoozeUntil = snoozeUntil;
     RecalculateAlarmSlots();
     ShowNextAlarm();
     SaveAlarmSlots();

@@ -89,8 +89,9 @@ class AlarmClock : public QObject
     void ring(const QDateTime& now);
     void beep();
     void endRinging(bool snoozed);
-    // After an alarm, rung or missed: reload, reschedule, show and store the slots.
-    void moveOn();
+    // After an alarm, rung or missed: reload, reschedule, show and store the slots, those in
+    // snoozedSlots to ring again at snoozeUntil.
+    void moveOn(const QList<int>& snoozedSlots = {}, DateSerial snoozeUntil = 0);
     QList<MissedAlarm> passedAlarms(const QDateTime& now) const;
     void reportMissed(const QList<MissedAlarm>& missed);
 
