@@ -507,6 +507,7 @@ private Q_SLOTS:
             QCOMPARE(QApplication::activeModalWidget(), notification.data());
             QCOMPARE(notification->lbl_label->text(), "Pills");
             QTRY_VERIFY(notification->lbl_sound->isVisible() && settings.fraSound->comSound->currentText() == "bell.ogg");
+            QCOMPARE(settings.txtLabel[0]->text(), "Pills");
             settings.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &settings);
             m_seen.answerWith("default");
