@@ -4,7 +4,6 @@
 #include "alarm/BeepCount.h"
 #include "alarm/Beeper.h"
 #include "alarm/Snooze.h"
-#include "alarm/WholeSecond.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/TimeText.h"
@@ -32,8 +31,19 @@ AlarmClock::~AlarmClock()
 
 void AlarmClock::start()
 {
-    LoadAlarmSlots();
-    RecalculateAlarmSlots();
+    const StoredAlarms stored = readStoredAlarms();
+    m_options = stored.options;
+    m_slots = stored.slots;
+    for (AlarmSlot& slot : m_slots) {
+        if (!slot.isOn)
+            slot.nextAlarm = 0;
+    }
+    // An alarm that came while the clock was closed keeps its moment, so that the first check
+    // rings it or reports it missed; the clock may have been started for it.
+    if (checkAlarm(soonestOf(m_slots), Clock::now()) == AlarmCheck::Wait) {
+        expireSlots();
+        RecalculateAlarmSlots();
+    }
     ShowNextAlarm();
 }
 
@@ -54,6 +64,12 @@ void AlarmClock::LoadAlarmSlots()
     const StoredAlarms stored = readStoredAlarms();
     m_options = stored.options;
     m_slots = stored.slots;
+    expireSlots();
+    Q_EMIT slotsReloaded();
+}
+
+void AlarmClock::expireSlots()
+{
     for (AlarmSlot& slot : m_slots) {
         // Compared by value, the slot that has just rung goes off even when acknowledged
         // within its own second, which a comparison of moments would see as not yet past.
@@ -64,7 +80,6 @@ void AlarmClock::LoadAlarmSlots()
             (slot.snoozeUntil == m_ringing || hasPassed(slot.snoozeUntil, Clock::now())))
             slot.snoozeUntil = 0;
     }
-    Q_EMIT slotsReloaded();
 }
 
 void AlarmClock::SaveAlarmSlots()
@@ -85,6 +100,7 @@ void AlarmClock::ShowNextAlarm()
 {
     m_soonest = soonestOf(m_slots);
     Q_EMIT nextAlarmTextChanged(nextAlarmText());
+    Q_EMIT soonestMomentChanged(m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest));
 }
 
 DateSerial AlarmClock::soonestSnooze() const
@@ -99,22 +115,20 @@ DateSerial AlarmClock::soonestSnooze() const
 
 void AlarmClock::check(const QDateTime& now)
 {
-    if (isRinging())
+    if (isRinging() || checkAlarm(m_soonest, now) == AlarmCheck::Wait)
         return;
-    switch (checkAlarm(m_soonest, now)) {
-    case AlarmCheck::Wait:
-        return;
-    case AlarmCheck::Ring:
-    case AlarmCheck::RingLate:
-        ring(now);
-        return;
-    case AlarmCheck::Skip: {
-        const QList<MissedAlarm> missed = passedAlarms(now);
+    // Of the alarms that have come (several, after a sleep or a closed clock), the last rings
+    // if it is still in time, and those before it were missed.
+    QList<MissedAlarm> missed = passedAlarms(now);
+    const DateSerial last = missed.constLast().moment;
+    if (checkAlarm(last, now) == AlarmCheck::Skip) {
         moveOn();
         reportMissed(missed);
         return;
     }
-    }
+    missed.removeLast();
+    reportMissed(missed);
+    ring(last, now);
 }
 
 void AlarmClock::reportMissed(const QList<MissedAlarm>& missed)
@@ -126,9 +140,9 @@ void AlarmClock::reportMissed(const QList<MissedAlarm>& missed)
     Q_EMIT alarmsMissed(missed);
 }
 
-void AlarmClock::ring(const QDateTime& now)
+void AlarmClock::ring(DateSerial alarm, const QDateTime& now)
 {
-    m_ringing = m_soonest;
+    m_ringing = alarm;
     m_rangAt = now;
     m_beepElapsed = 0;
     m_beepTimer.start();
@@ -167,9 +181,10 @@ void AlarmClock::endRinging(bool snoozed)
     m_beeper.silence();
     m_notice.withdraw();
     const QDateTime now = Clock::now();
-    // Alarms whose minute came while this one rang had no ringing of their own.
+    // Alarms whose minute came while this one rang had no ringing of their own; those before
+    // it were reported as it began.
     QList<MissedAlarm> missed = passedAlarms(now);
-    missed.removeIf([this](const MissedAlarm& alarm) { return alarm.moment == m_ringing; });
+    missed.removeIf([this](const MissedAlarm& alarm) { return alarm.moment <= m_ringing; });
     QList<int> snoozedSlots;
     for (int n = 0; snoozed && n < SlotCount; ++n) {
         if (ringsAt(m_slots[n], m_ringing))
@@ -220,7 +235,7 @@ QList<MissedAlarm> AlarmClock::passedAlarms(const QDateTime& now) const
             const bool seen =
                 std::any_of(passed.cbegin(), passed.cend(),
                             [moment](const MissedAlarm& a) { return a.moment == moment; });
-            if (moment != 0 && dueMoment(moment) < wholeSecond(now) && !seen)
+            if (moment != 0 && checkAlarm(moment, now) != AlarmCheck::Wait && !seen)
                 passed.append({moment, labelsAt(m_slots, moment)});
         }
     }

@@ -32,14 +32,15 @@ class AlarmClock : public QObject
     AlarmClock(Beeper& beeper, AlarmNotice& notice, QObject* parent = nullptr);
     ~AlarmClock() override;
 
-    // The start of the program: the stored slots, their next alarms, the status line.
+    // The start of the program: the stored slots, their next alarms, the status line. An
+    // alarm that came while the clock was not running is left for the first check.
     void start();
     // "Save Settings": the edited slots and options become the alarms, and are stored. A
     // pending snooze stays, unless the user has switched its slot off.
     void saveSettings(const SlotTable& slots, const AlarmOptions& options);
-    // Runs once a second. Rings the soonest alarm in its minute, or up to
-    // MissedAlarmGraceSeconds late; an alarm later than that is reported missed instead, as
-    // are those whose minute comes while another rings.
+    // Runs once a second. Rings an alarm in its minute, or up to MissedAlarmGraceSeconds
+    // late; an alarm later than that is reported missed instead, as are those whose minute
+    // comes while another rings and those before one that rings late.
     void check(const QDateTime& now);
     // The user has acknowledged the ringing alarm: the sound stops and every slot moves on.
     void acknowledge();
@@ -73,6 +74,8 @@ class AlarmClock : public QObject
 
   Q_SIGNALS:
     void nextAlarmTextChanged(const QString& text);
+    // The real moment the soonest alarm or snooze is due; invalid when none is set.
+    void soonestMomentChanged(const QDateTime& due);
     void ringingStarted(DateSerial alarm, const QString& label);
     // The chosen sound file of the ringing alarm could not be played; it beeps instead.
     void ringingSoundFailed();
@@ -86,7 +89,9 @@ class AlarmClock : public QObject
     void saveFailed();
 
   private:
-    void ring(const QDateTime& now);
+    // Switches off the once-only slots whose moment has passed, and drops passed snoozes.
+    void expireSlots();
+    void ring(DateSerial alarm, const QDateTime& now);
     void beep();
     void endRinging(bool snoozed);
     // After an alarm, rung or missed: reload, reschedule, show and store the slots, those in
