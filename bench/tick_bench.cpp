@@ -8,7 +8,7 @@
 // The seconds watched come from VINTREL_BENCH_TICK_SECONDS (default 100).
 
 #include "alarm/Beeper.h"
-#include "alarm/DesktopNotification.h"
+#include "desktop/DesktopNotification.h"
 #include "app/QtPlatform.h"
 #include "app/frm_Main.h"
 #include "core/TimeText.h"

@@ -1,24 +1,33 @@
 #include "alarm/Beeper.h"
-#include "alarm/DesktopNotification.h"
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
-#include "app/SingleInstance.h"
 #include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
 #include "core/AppInfo.h"
+#include "desktop/AlarmHandOff.h"
+#include "desktop/AlarmTimerUnits.h"
+#include "desktop/DesktopNotification.h"
+#include "desktop/SingleInstance.h"
+#include "desktop/SystemdUserManager.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
-    if (const auto exitCode = handleCommandLine(argc, argv, QStringLiteral(VINTREL_VERSION)))
-        return *exitCode;
+    const CommandLineOutcome commandLine =
+        handleCommandLine(argc, argv, QStringLiteral(VINTREL_VERSION));
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
     // The settings file is parsed while Qt connects to the display rather than after it.
     const SettingsReadAhead readAhead(AppTitle);
+    // Before the display is chosen, and before the environment is carried into a new unit.
+    if (commandLine.forAlarm)
+        AlarmTimerUnits::takeCarriedDisplay();
     prepareQtPlatform();
     QApplication app(argc, argv);
     installTranslations(app, QLocale::system().uiLanguages());
@@ -29,12 +38,16 @@ int main(int argc, char* argv[])
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                             QStringLiteral("vintrel-clock"));
-    if (!instance.claim())
+    if (!instance.claim(!commandLine.forAlarm))
         return 0;
 
     ToneOnDemand beeper;
     DesktopNotification notice;
-    frm_Main clock(beeper, notice);
+    SystemdUserManager manager;
+    AlarmHandOff handOff(manager, AlarmTimerUnits::unitFolder(),
+                         QCoreApplication::applicationFilePath(),
+                         QProcessEnvironment::systemEnvironment());
+    frm_Main clock(beeper, notice, &handOff);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &clock, &frm_Main::bringToFront);
     clock.Form_Load();
     clock.show();

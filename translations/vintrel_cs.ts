@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Budíky probudí tento počítač, i když jsou hodiny ukončené.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Budíky zvoní, když je tento počítač zapnutý, i když jsou hodiny ukončené.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Budíky zvoní, jen když hodiny běží.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Kalendář</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>&amp;Vyzvánět i po ukončení</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Budík nastaven</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>Hodiny byly ukončeny. Spustí se samy pro budík %1.</translation>
     </message>
 </context>
 <context>

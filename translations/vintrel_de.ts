@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Wecker wecken diesen Computer, auch bei geschlossener Uhr.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Wecker klingeln, solange dieser Computer an ist, auch bei geschlossener Uhr.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Wecker klingeln nur, solange die Uhr läuft.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Klingeln, wenn &amp;geschlossen</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Wecker gestellt</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>Die Uhr wurde geschlossen. Sie startet sich für den Wecker am %1 selbst.</translation>
     </message>
 </context>
 <context>

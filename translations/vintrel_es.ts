@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Las alarmas despiertan este equipo, aunque el reloj esté cerrado.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Las alarmas suenan mientras este equipo esté encendido, aunque el reloj esté cerrado.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Las alarmas solo suenan mientras el reloj está en marcha.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Sonar aunque esté ce&amp;rrado</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Alarma programada</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>El reloj se ha cerrado. Se iniciará solo para la alarma del %1.</translation>
     </message>
 </context>
 <context>

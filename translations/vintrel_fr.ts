@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Les alarmes réveillent cet ordinateur, même horloge fermée.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Les alarmes sonnent tant que cet ordinateur est allumé, même horloge fermée.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Les alarmes ne sonnent que lorsque l’horloge est lancée.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Sonner même &amp;fermée</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Alarme réglée</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>L’horloge a été fermée. Elle se lancera d’elle-même pour l’alarme du %1.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Le sveglie riattivano questo computer, anche a orologio chiuso.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Le sveglie suonano finché questo computer è acceso, anche a orologio chiuso.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Le sveglie suonano solo mentre l&apos;orologio è in esecuzione.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>S&amp;uona anche da chiuso</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Sveglia impostata</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>L&apos;orologio è stato chiuso. Si avvierà da solo per la sveglia di %1.</translation>
     </message>
 </context>
 <context>

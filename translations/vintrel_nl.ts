@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Wekkers wekken deze computer, ook als de klok gesloten is.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Wekkers gaan af zolang deze computer aan staat, ook als de klok gesloten is.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Wekkers gaan alleen af zolang de klok draait.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Ook &amp;gesloten afgaan</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Wekker gezet</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>De klok is afgesloten. Hij start vanzelf voor de wekker op %1.</translation>
     </message>
 </context>
 <context>

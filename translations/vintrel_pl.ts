@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Alarmy wybudzają ten komputer, nawet gdy zegar jest zamknięty.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Alarmy dzwonią, gdy ten komputer jest włączony, nawet gdy zegar jest zamknięty.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Alarmy dzwonią tylko wtedy, gdy zegar jest uruchomiony.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Dzwoń także po zam&amp;knięciu</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Alarm ustawiony</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>Zegar został zamknięty. Uruchomi się sam na alarm: %1.</translation>
     </message>
 </context>
 <context>

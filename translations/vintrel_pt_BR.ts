@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>AlarmHandOff</name>
+    <message>
+        <source>Alarms wake this computer, even with the clock closed.</source>
+        <translation>Os alarmes despertam este computador, mesmo com o relógio fechado.</translation>
+    </message>
+    <message>
+        <source>Alarms ring while this computer is on, even with the clock closed.</source>
+        <translation>Os alarmes tocam enquanto este computador estiver ligado, mesmo com o relógio fechado.</translation>
+    </message>
+    <message>
+        <source>Alarms ring only while the clock is running.</source>
+        <translation>Os alarmes só tocam enquanto o relógio estiver em execução.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmSlot</name>
     <message>
         <source>Monday</source>
@@ -356,6 +371,18 @@
     <message>
         <source>Calendar</source>
         <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Tocar com o relógio &amp;fechado</translation>
+    </message>
+    <message>
+        <source>Alarm set</source>
+        <translation>Alarme definido</translation>
+    </message>
+    <message>
+        <source>The clock has been closed. It will start itself for the alarm on %1.</source>
+        <translation>O relógio foi fechado. Ele se iniciará sozinho para o alarme de %1.</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,13 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     fraSound = new SoundChooser(m_alarmClock, this);
     fraSound->setGeometry(twipsRect(optionsLeft, 2790, optionsWidth, 1545));
 
+    lblReach = new QLabel(this);
+    lblReach->setObjectName(QStringLiteral("lblReach"));
+    lblReach->setGeometry(twipsRect(optionsLeft, 4455, optionsWidth, 1800));
+    lblReach->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblReach->setWordWrap(true);
+    lblReach->hide();
+
     QWidget* previous = nullptr;
     for (int n = 0; n < SlotCount; ++n) {
         for (QWidget* control :
@@ -161,6 +168,12 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
 
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
     connect(&m_alarmClock, &AlarmClock::slotsReloaded, this, &frm_SetAlarm::showSlots);
+}
+
+void frm_SetAlarm::showReach(const QString& text)
+{
+    lblReach->setText(text);
+    lblReach->setVisible(!text.isEmpty());
 }
 
 void frm_SetAlarm::createRow(int n)

@@ -37,6 +37,8 @@ class frm_SetAlarm : public EditorDialog
     void Form_Unload();
 
     void FillDayList(int n, int frequency);
+    // The line on what this computer does for an alarm while the clock is closed.
+    void showReach(const QString& text);
 
     std::array<QCheckBox*, SlotCount> chkOn;
     std::array<QComboBox*, SlotCount> comFreq;
@@ -53,6 +55,7 @@ class frm_SetAlarm : public EditorDialog
     QLabel* lbl_snooze;
     QScrollBar* vscr_snooze;
     SoundChooser* fraSound;
+    QLabel* lblReach;
     QPushButton* cmd_save;
 
   protected:

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Translations.h"
+#include "desktop/AlarmTimerUnits.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,6 +36,10 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString&
         QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption versionOption = parser.addVersionOption();
+    // Written into the service that starts the clock for an alarm; no one types it.
+    QCommandLineOption forAlarm(AlarmTimerUnits::ForAlarmOption);
+    forAlarm.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(forAlarm);
     for (const QString& name : qtOptionsWithValue + qtFlags) {
         QCommandLineOption option(name);
         if (qtOptionsWithValue.contains(name))
@@ -62,10 +67,11 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString&
         outcome.out = QStringLiteral("vintrel-clock %1\n").arg(version);
         outcome.exitCode = 0;
     }
+    outcome.forAlarm = parser.isSet(forAlarm);
     return outcome;
 }
 
-std::optional<int> handleCommandLine(int argc, char* argv[], const QString& version)
+CommandLineOutcome handleCommandLine(int argc, char* argv[], const QString& version)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -80,5 +86,5 @@ std::optional<int> handleCommandLine(int argc, char* argv[], const QString& vers
     }
     std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
     std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
-    return outcome.exitCode;
+    return outcome;
 }

@@ -10,12 +10,14 @@ struct CommandLineOutcome {
     std::optional<int> exitCode;
     QString out;
     QString err;
+    // Started by the service manager for an alarm: a clock that runs already rings it itself.
+    bool forAlarm = false;
 };
 
 // Reads the program's arguments, first the program itself. Qt's own options (-platform,
 // -display, -session, ...) pass through for the application object to take.
 CommandLineOutcome parseCommandLine(const QStringList& arguments, const QString& version);
 
-// Parses argv before any application object, so that --help and --version need no display;
-// prints what the outcome says and returns its status when the program should end.
-std::optional<int> handleCommandLine(int argc, char* argv[], const QString& version);
+// Parses argv before any application object, so that --help and --version need no display,
+// and prints what the outcome says.
+CommandLineOutcome handleCommandLine(int argc, char* argv[], const QString& version);

@@ -5,7 +5,6 @@
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
-#include "app/Autostart.h"
 #include "app/CalendarNames.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
@@ -13,6 +12,8 @@
 #include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
+#include "desktop/AlarmHandOff.h"
+#include "desktop/Autostart.h"
 #include "notes/frmNotes.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPosition.h"
@@ -47,11 +48,11 @@ void bringForward(QWidget* window)
 
 } // namespace
 
-frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
+frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice, AlarmHandOff* handOff)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      m_notice(notice), m_alarmClock(beeper, notice)
+      m_notice(notice), m_handOff(handOff), m_alarmClock(beeper, notice)
 {
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(AppTitle);
@@ -116,6 +117,11 @@ void frm_Main::connectSubsystems()
     };
     connect(&m_alarmClock, &AlarmClock::saveFailed, this, reportSaveFailure);
     connect(&m_notes, &DailyNotes::saveFailed, this, reportSaveFailure);
+    if (m_handOff) {
+        connect(&m_alarmClock, &AlarmClock::soonestMomentChanged, m_handOff, &AlarmHandOff::handOver);
+        connect(m_handOff, &AlarmHandOff::changed, this, &frm_Main::showHandOff);
+    }
+    showHandOff();
 }
 
 void frm_Main::createMenu()
@@ -151,6 +157,12 @@ void frm_Main::createMenu()
     // The desktop's own settings may have switched it off since the menu was last open.
     connect(mnuMenu, &QMenu::aboutToShow, this,
             [this] { itmStartAtLogin->setChecked(Autostart::isEnabled(Autostart::entryPath())); });
+
+    itmRingWhenClosed =
+        mnuMenu->addAction(tr("&Ring When Closed"), this, &frm_Main::itmRingWhenClosed_Click);
+    itmRingWhenClosed->setObjectName(QStringLiteral("itmRingWhenClosed"));
+    itmRingWhenClosed->setCheckable(true);
+    itmRingWhenClosed->setVisible(false);
 
     itmAbout = menuBar()->addAction(tr("About"), this, &frm_Main::itmAbout_Click);
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
@@ -209,13 +221,26 @@ void frm_Main::Form_Load()
 void frm_Main::Form_Unload()
 {
     Timer1->stop();
-    if (m_alarmClock.soonestAlarm() != NoAlarmSentinel)
-        m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
-                                             "ring until it is started again."));
+    informOfClosing();
     if (m_settingsWindow)
         m_settingsWindow->Form_Unload();
     deleteWindows();
     saveWindowPosition(this, positionSection);
+}
+
+void frm_Main::informOfClosing()
+{
+    const QDateTime handedOver = m_handOff ? m_handOff->finish() : QDateTime();
+    if (m_alarmClock.soonestAlarm() == NoAlarmSentinel)
+        return;
+    if (handedOver.isValid() && handedOver == dueMoment(m_alarmClock.soonestAlarm())) {
+        m_notice.inform(tr("Alarm set"),
+                        tr("The clock has been closed. It will start itself for the alarm on %1.")
+                            .arg(alarmDayAndTime(m_alarmClock.soonestAlarm())));
+    } else {
+        m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
+                                             "ring until it is started again."));
+    }
 }
 
 void frm_Main::closeEvent(QCloseEvent* event)
@@ -275,6 +300,18 @@ void frm_Main::showNextAlarm(const QString& text)
     refreshTitle();
 }
 
+void frm_Main::showHandOff()
+{
+    const AlarmHandOff::Reach reach = m_handOff ? m_handOff->reach() : AlarmHandOff::Reach::ClockOnly;
+    if (m_handOff) {
+        itmRingWhenClosed->setVisible(true);
+        itmRingWhenClosed->setEnabled(m_handOff->managerAnswers());
+        itmRingWhenClosed->setChecked(m_handOff->isChosen() && m_handOff->managerAnswers());
+    }
+    if (m_settingsWindow)
+        m_settingsWindow->showReach(reachText(reach));
+}
+
 void frm_Main::showRinging(DateSerial alarm, const QString& label)
 {
     m_notification = new frm_alarm_notif(alarm, label, m_alarmClock.options().snoozeMinutes);
@@ -322,6 +359,7 @@ void frm_Main::itmSetAlarm_Click()
     if (!m_settingsWindow) {
         m_settingsWindow = new frm_SetAlarm(m_alarmClock);
         m_settingsWindow->Form_Load();
+        showHandOff();
     }
     m_settingsWindow->exec();
 }
@@ -383,6 +421,12 @@ void frm_Main::itmStartAtLogin_Click()
     if (!Autostart::setEnabled(path, QCoreApplication::applicationFilePath(), wanted))
         QMessageBox::warning(this, AppTitle, Autostart::failureText(path, wanted));
     itmStartAtLogin->setChecked(Autostart::isEnabled(path));
+}
+
+void frm_Main::itmRingWhenClosed_Click()
+{
+    if (m_handOff)
+        m_handOff->setChosen(itmRingWhenClosed->isChecked());
 }
 
 void frm_Main::applyOuterSize()

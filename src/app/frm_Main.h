@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AlarmHandOff;
 class AlarmNotice;
 class Beeper;
 class QAction;
@@ -30,7 +31,8 @@ class frm_Main : public QMainWindow
     Q_OBJECT
 
   public:
-    frm_Main(Beeper& beeper, AlarmNotice& notice);
+    // Without a hand-off, the alarms ring only while the clock runs.
+    frm_Main(Beeper& beeper, AlarmNotice& notice, AlarmHandOff* handOff = nullptr);
     ~frm_Main() override;
 
     void Form_Load();
@@ -69,6 +71,7 @@ class frm_Main : public QMainWindow
     QAction* itmHideCalendar;
     QAction* SepTwo;
     QAction* itmStartAtLogin;
+    QAction* itmRingWhenClosed;
     QAction* itmAbout;
 
   protected:
@@ -89,6 +92,10 @@ class frm_Main : public QMainWindow
     void showRinging(DateSerial alarm, const QString& label);
     void showMissed(const QList<MissedAlarm>& alarms);
     void showNextAlarm(const QString& text);
+    // The choice "Ring When Closed" and what it gives, in the menu and the settings window.
+    void showHandOff();
+    // What the closing notice says of the alarms.
+    void informOfClosing();
     // An answer given in the desktop's notice, as if given in the notification window.
     void answerFromDesktop(const QString& action);
     frmNotes& notes();
@@ -100,9 +107,11 @@ class frm_Main : public QMainWindow
     void itmHideCalendar_Click();
     void itmAbout_Click();
     void itmStartAtLogin_Click();
+    void itmRingWhenClosed_Click();
     void lblNote_Click();
 
     AlarmNotice& m_notice;
+    AlarmHandOff* m_handOff;
     AlarmClock m_alarmClock;
     DailyNotes m_notes;
     QPointer<frm_SetAlarm> m_settingsWindow;

@@ -2,13 +2,12 @@
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
-#include "app/Autostart.h"
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
-#include "app/SingleInstance.h"
 #include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
+#include "desktop/AlarmHandOff.h"
 #include "core/TickSchedule.h"
 #include "mock/MockClock.h"
 #include "notes/frmNotes.h"
@@ -143,24 +142,6 @@ private Q_SLOTS:
         }
     }
 
-    void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()
-    {
-        QTemporaryDir runtime;
-        // What a killed clock leaves where the socket goes.
-        QVERIFY(QFile(runtime.filePath("vintrel-clock.socket")).open(QIODevice::WriteOnly));
-        {
-            SingleInstance first(runtime.path(), "vintrel-clock");
-            QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-            QVERIFY(first.claim());
-            for (int later = 1; later <= 2; ++later) {
-                QVERIFY(!SingleInstance(runtime.path(), "vintrel-clock").claim());
-                QTRY_COMPARE(raised.size(), later);
-            }
-        }
-        QVERIFY(SingleInstance(runtime.path(), "vintrel-clock").claim());
-        QVERIFY(SingleInstance("/nonexistent/runtime", "vintrel-clock").claim());
-    }
-
     // X11 keeps window positions and always-on-top: chosen over Wayland when XWayland is
     // there, unless the user chose. QT_QPA_PLATFORM|XDG_SESSION_TYPE|WAYLAND_DISPLAY|DISPLAY:
     void platformChoice()
@@ -187,34 +168,6 @@ private Q_SLOTS:
             QCOMPARE(windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888),
                      scalable.pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888));
         }
-    }
-
-    // The entry starts the program at its path, quoted and escaped as desktop entries are:
-    // inside the quotes ", `, $ and \ take a backslash, then every backslash is doubled.
-    void theLoginEntry()
-    {
-        QTemporaryDir config;
-        const QString path = config.filePath("autostart/vintrel-clock.desktop");
-        for (const auto& [program, exec] : {std::pair{"/usr/bin/vintrel-clock", "Exec=/usr/bin/vintrel-clock"},
-                                            {"/my clock/a\"b`c$d\\e/100%", "Exec=\"/my clock/a\\\\\"b\\\\`c\\\\$d\\\\\\\\e/100%%\""}}) {
-            QVERIFY(Autostart::setEnabled(path, program, true));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().split('\n').contains(exec));
-        }
-        // Unless the desktop's own settings switched it off, it counts.
-        for (const auto& [added, enabled] :
-             {std::pair{"", true}, {"Hidden = true\n", false}, {"X-GNOME-Autostart-enabled=false\n", false},
-              {"[Desktop Action a]\nHidden=true\n", true}}) {
-            QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", true));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::Append) && file.write(added) == qint64(strlen(added)));
-            file.close();
-            QVERIFY2(Autostart::isEnabled(path) == enabled, added);
-        }
-        // A file where the folder should be: refused, not pretended.
-        QVERIFY(!Autostart::setEnabled(path + "/entry.desktop", "/usr/bin/vintrel-clock", true));
-        QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", false));
-        QVERIFY(!QFile::exists(path) && !Autostart::isEnabled(path));
     }
 
     // Every text of the program has a finished translation in every language: lupdate reads the
@@ -275,6 +228,7 @@ private Q_SLOTS:
         frm_SetAlarm alarms(main.alarmClock());
         alarms.Form_Load();
         QVERIFY(alarms.lblSnoozed[1]->isVisibleTo(&alarms));
+        alarms.showReach(reachText(AlarmHandOff::Reach::WhileOn));
         frmNotes notes(main.dailyNotes());
         notes.Form_Load();
         frmAbout about;
@@ -289,6 +243,10 @@ private Q_SLOTS:
         // Qt's table of days has an empty corner cell and a hidden header row.
         calendar.removeIf([](const QString& path) { return path.endsWith("qt_calendar_calendarview/item"); });
         found << clipped(&main) << calendar;
+        for (auto reach : {AlarmHandOff::Reach::Wakes, AlarmHandOff::Reach::ClockOnly}) {
+            alarms.showReach(reachText(reach));
+            found << clipped(&alarms);
+        }
         // The status line with each weekday.
         for (int day = 7; day < 14; ++day) {
             Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));

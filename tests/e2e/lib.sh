@@ -7,6 +7,9 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 # The program speaks the desktop's language; these tests read its English texts.
 unset QT_QPA_PLATFORM LANGUAGE
+# No session bus but the tests' own: the program never reaches the desktop's services, nor the
+# user's service manager, from a test.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 main_title='^Alarm is OFF$' # the status line, repeated
 settings_file="$XDG_CONFIG_HOME/Vintrel Clock & Alarm.conf"
 faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1

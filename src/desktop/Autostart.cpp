@@ -1,4 +1,4 @@
-#include "app/Autostart.h"
+#include "desktop/Autostart.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +69,7 @@ SingleInstance::~SingleInstance()
         ::close(m_lockFd);
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(bool raiseRunning)
 {
     m_lockFd = ::open(m_lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // A lock that cannot be made at all (no runtime directory) must not keep the clock away.
@@ -84,7 +84,7 @@ bool SingleInstance::claim()
     m_lockFd = -1;
     if (!heldByAnother)
         return true;
-    for (int attempt = 0; attempt < connectAttempts; ++attempt) {
+    for (int attempt = 0; raiseRunning && attempt < connectAttempts; ++attempt) {
         if (askRunningToRaise(m_socketPath))
             return false;
         QThread::msleep(connectPauseMs);

@@ -1,4 +1,4 @@
-#include "alarm/DesktopNotification.h"
+#include "desktop/DesktopNotification.h"
 
 #include "alarm/Snooze.h"
 #include "core/AppInfo.h"

@@ -19,8 +19,8 @@ public:
     ~SingleInstance() override;
 
     // True when this process is the one that runs: it then listens for later starts.
-    // False after the running one has been asked to come forward.
-    bool claim();
+    // False when another runs, after asking it to come forward if `raiseRunning`.
+    bool claim(bool raiseRunning = true);
 
 Q_SIGNALS:
     // A later start asked for the running clock.
