@@ -2,29 +2,14 @@
 // duration and flushes the file, with every slot switched on.
 
 #include "Median.h"
+#include "Silence.h"
 #include "alarm/AlarmClock.h"
-#include "alarm/AlarmNotice.h"
-#include "alarm/Beeper.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace
-{
-
-struct Silence final : Beeper, AlarmNotice {
-    void beep(const QString&, double) override {}
-    void silence() override {}
-    void playSample(const QString&) override {}
-    void post(const QString&, const QString&, int) override {}
-    void withdraw() override {}
-    void inform(const QString&, const QString&) override {}
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {

@@ -15,6 +15,7 @@ fresh_config() {
     local dir
     dir=$(mktemp -d -p "$bench_work")
     [ -n "${1:-}" ] && cp "$1" "$dir/$settings_name"
+    [ -n "${BENCH_UNITS:-}" ] && ln -s "$BENCH_UNITS" "$dir/systemd"
     echo "$dir"
 }
 
