@@ -10,6 +10,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QProcessEnvironment>
 #include <cstdio>
 
@@ -18,7 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     Silence silence;
     AlarmClock alarms(silence, silence);
-    SystemdUserManager manager;
+    SystemdUserManager manager(SystemdUserManager::userRuntimeDirectory(), QDBusConnection::sessionBus());
     AlarmHandOff handOff(manager, AlarmTimerUnits::unitFolder(), QCoreApplication::applicationFilePath(),
                          QProcessEnvironment::systemEnvironment());
     QObject::connect(&alarms, &AlarmClock::soonestMomentChanged, &handOff, &AlarmHandOff::handOver);

@@ -13,6 +13,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QLocale>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -43,7 +44,7 @@ int main(int argc, char* argv[])
 
     ToneOnDemand beeper;
     DesktopNotification notice;
-    SystemdUserManager manager;
+    SystemdUserManager manager(SystemdUserManager::userRuntimeDirectory(), QDBusConnection::sessionBus());
     AlarmHandOff handOff(manager, AlarmTimerUnits::unitFolder(),
                          QCoreApplication::applicationFilePath(),
                          QProcessEnvironment::systemEnvironment());

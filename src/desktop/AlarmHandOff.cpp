@@ -19,6 +19,9 @@ const QString choiceSection = QStringLiteral("Main");
 const QString choiceKey = QStringLiteral("ringWhenClosed");
 // A manager that does not answer within this delays the clock's end no longer.
 constexpr int finishWaitMs = 3000;
+// The first hand-off waits until the clock's window is on screen, so that none of it delays
+// the start.
+constexpr int firstWorkDelayMs = 1000;
 
 bool writeWhole(const QString& path, const QString& text)
 {
@@ -67,8 +70,9 @@ void AlarmHandOff::schedule()
     if (m_scheduled)
         return;
     m_scheduled = true;
-    QTimer::singleShot(0, this, [this] {
+    QTimer::singleShot(m_started ? 0 : firstWorkDelayMs, this, [this] {
         m_scheduled = false;
+        m_started = true;
         work();
     });
 }

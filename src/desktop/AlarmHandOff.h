@@ -69,6 +69,7 @@ class AlarmHandOff : public QObject
     std::optional<bool> m_wakes;
     bool m_busy = false;
     bool m_scheduled = false;
+    bool m_started = false;
 };
 
 // The settings window's line on what this computer does for an alarm.

@@ -41,12 +41,6 @@ bool answered(const QDBusMessage& reply)
     return !silent.contains(reply.errorName());
 }
 
-QString runtimeDirectory()
-{
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return folder.isEmpty() ? QStringLiteral("/run/user/%1").arg(::getuid()) : folder;
-}
-
 // A D-Bus address escapes every byte outside a few safe ones.
 QString socketAddress(const QString& path)
 {
@@ -56,8 +50,16 @@ QString socketAddress(const QString& path)
 
 } // namespace
 
-SystemdUserManager::SystemdUserManager(QObject* parent) : QObject(parent)
+SystemdUserManager::SystemdUserManager(const QString& runtimeDirectory,
+                                       const QDBusConnection& sessionBus, QObject* parent)
+    : QObject(parent), m_runtimeDirectory(runtimeDirectory), m_sessionBus(sessionBus)
 {
+}
+
+QString SystemdUserManager::userRuntimeDirectory()
+{
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return folder.isEmpty() ? QStringLiteral("/run/user/%1").arg(::getuid()) : folder;
 }
 
 SystemdUserManager::~SystemdUserManager()
@@ -94,14 +96,14 @@ QDBusConnection& SystemdUserManager::connection()
 {
     if (m_connection)
         return *m_connection;
-    const QString socket = runtimeDirectory() + QStringLiteral("/systemd/private");
+    const QString socket = m_runtimeDirectory + QStringLiteral("/systemd/private");
     if (QFileInfo::exists(socket)) {
         m_connection = QDBusConnection::connectToPeer(socketAddress(socket), peerName);
         if (m_connection->isConnected())
             return *m_connection;
         QDBusConnection::disconnectFromPeer(peerName);
     }
-    m_connection = QDBusConnection::sessionBus();
+    m_connection = m_sessionBus;
     m_service = systemdService;
     return *m_connection;
 }
@@ -116,7 +118,13 @@ QDBusMessage SystemdUserManager::call(const QString& path, const QString& interf
 
 void SystemdUserManager::send(const QDBusMessage& message, ReplyHandler then, int timeoutMs)
 {
-    auto* watcher = new QDBusPendingCallWatcher(connection().asyncCall(message, timeoutMs), this);
+    const QDBusPendingCall pending = connection().asyncCall(message, timeoutMs);
+    // A connection that never opened has its error at once, and no watcher reports it.
+    if (pending.isFinished()) {
+        QTimer::singleShot(0, this, [then = std::move(then), reply = pending.reply()] { then(reply); });
+        return;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(pending, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [then = std::move(then)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
@@ -126,10 +134,10 @@ void SystemdUserManager::send(const QDBusMessage& message, ReplyHandler then, in
 
 void SystemdUserManager::restartTimer(const QString& timer, std::function<void(TimerState)> done)
 {
-    whenReady([this, timer, done] { restartReadTimer(timer, done); });
+    whenReady([this, timer, done] { reloadAndRestart(timer, done); });
 }
 
-void SystemdUserManager::restartReadTimer(const QString& timer, std::function<void(TimerState)> done)
+void SystemdUserManager::reloadAndRestart(const QString& timer, std::function<void(TimerState)> done)
 {
     const auto failed = [done](const QDBusMessage& reply) {
         done(answered(reply) ? TimerState::Failed : TimerState::NoAnswer);
@@ -184,10 +192,10 @@ void SystemdUserManager::awaitTimer(const QString& unitPath, int attemptsLeft,
 
 void SystemdUserManager::stopTimer(const QString& timer, std::function<void(bool answered)> done)
 {
-    whenReady([this, timer, done] { stopReadTimer(timer, done); });
+    whenReady([this, timer, done] { stopAndReload(timer, done); });
 }
 
-void SystemdUserManager::stopReadTimer(const QString& timer, std::function<void(bool answered)> done)
+void SystemdUserManager::stopAndReload(const QString& timer, std::function<void(bool answered)> done)
 {
     QDBusMessage stop = call(managerPath, managerInterface, QStringLiteral("StopUnit"));
     stop << timer << QStringLiteral("replace");

@@ -19,11 +19,16 @@ class SystemdUserManager final : public QObject, public ServiceManager
     Q_OBJECT
 
   public:
-    explicit SystemdUserManager(QObject* parent = nullptr);
+    // The manager's socket is looked for in `runtimeDirectory`; without it, `sessionBus`.
+    SystemdUserManager(const QString& runtimeDirectory, const QDBusConnection& sessionBus,
+                       QObject* parent = nullptr);
     ~SystemdUserManager() override;
 
     void restartTimer(const QString& timer, std::function<void(TimerState)> done) override;
     void stopTimer(const QString& timer, std::function<void(bool answered)> done) override;
+
+    // Where a user's manager keeps its socket: XDG_RUNTIME_DIR, else /run/user/<uid>.
+    static QString userRuntimeDirectory();
 
   private:
     using ReplyHandler = std::function<void(const QDBusMessage& reply)>;
@@ -32,8 +37,8 @@ class SystemdUserManager final : public QObject, public ServiceManager
     // next one comes: the first thing sent is a ping, sent again while it goes unanswered.
     void whenReady(std::function<void()> then);
     void ping(int attemptsLeft);
-    void restartReadTimer(const QString& timer, std::function<void(TimerState)> done);
-    void stopReadTimer(const QString& timer, std::function<void(bool answered)> done);
+    void reloadAndRestart(const QString& timer, std::function<void(TimerState)> done);
+    void stopAndReload(const QString& timer, std::function<void(bool answered)> done);
     QDBusConnection& connection();
     QDBusMessage call(const QString& path, const QString& interface, const QString& method);
     static constexpr int ReplyTimeoutMs = 2000;
@@ -41,6 +46,8 @@ class SystemdUserManager final : public QObject, public ServiceManager
     // Waits for the timer's start job to end, then tells whether it waits.
     void awaitTimer(const QString& unitPath, int attemptsLeft, std::function<void(TimerState)> done);
 
+    QString m_runtimeDirectory;
+    QDBusConnection m_sessionBus;
     std::optional<QDBusConnection> m_connection;
     bool m_ready = false;
     QList<std::function<void()>> m_waiting;

@@ -8,6 +8,7 @@
 #include "desktop/Autostart.h"
 #include "desktop/DesktopNotification.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/SystemdUserManager.h"
 #include "mock/MockClock.h"
 #include "support/AlarmRecorder.h"
 #include "support/FakeServiceManager.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +91,53 @@ private Q_SLOTS:
         QVERIFY(first.claim() && !SingleInstance(runtime.path(), "vintrel-clock").claim(false));
         QTest::qWait(100);
         QCOMPARE(raised.size(), 0);
+    }
+
+    // The real systemd --user, in a mount namespace of its own where it may start: a timer
+    // that asks to wake the computer waits or is refused, as this machine allows, and one
+    // without waits; an unknown one is refused; without the manager, nothing answers.
+    void aRealUserServiceManager()
+    {
+        QTemporaryDir home;
+        const QString runtime = home.filePath("run"), units = home.filePath("config/systemd/user");
+        QVERIFY(QDir().mkpath(units) && QDir().mkdir(runtime));
+        QFile(runtime).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime);
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("HOME", home.path());
+        QProcess systemd;
+        systemd.setProcessEnvironment(environment);
+        systemd.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
+                                  "mount -t tmpfs tmpfs /run/systemd && mkdir /run/systemd/system && exec /lib/systemd/systemd --user"});
+        const auto stopped = qScopeGuard([&] { systemd.terminate(); systemd.waitForFinished(); });
+        if (!QTest::qWaitFor([&] { return QFile::exists(runtime + "/systemd/private") || systemd.state() == QProcess::NotRunning; }, 10000)
+            || !QFile::exists(runtime + "/systemd/private"))
+            QSKIP(qPrintable("no user service manager could start here: " + systemd.readAllStandardError()));
+        const QDateTime tomorrow = QDateTime::currentDateTimeUtc().addDays(1);
+        std::optional<ServiceManager::TimerState> state;
+        const QDBusConnection noBus("no session bus");
+        SystemdUserManager manager(runtime, noBus);
+        for (bool wake : {true, false}) {
+            for (const auto& [name, text] : {std::pair{"service", AlarmTimerUnits::serviceText("/bin/true", {})},
+                                             {"timer", AlarmTimerUnits::timerText(tomorrow, wake)}}) {
+                QFile unit(units + "/vintrel-clock-alarm." + name);
+                QVERIFY(unit.open(QIODevice::WriteOnly) && unit.write(text.toUtf8()) > 0);
+            }
+            state.reset();
+            manager.restartTimer("vintrel-clock-alarm.timer", [&](ServiceManager::TimerState s) { state = s; });
+            QTRY_VERIFY(state);
+            QCOMPARE(*state == ServiceManager::TimerState::Waiting, !wake || *state != ServiceManager::TimerState::Failed);
+        }
+        state.reset();
+        manager.restartTimer("unknown.timer", [&](ServiceManager::TimerState s) { state = s; });
+        QTRY_COMPARE(state, ServiceManager::TimerState::Failed);
+        std::optional<bool> answered;
+        manager.stopTimer("vintrel-clock-alarm.timer", [&](bool a) { answered = a; });
+        QTRY_COMPARE(answered, true);
+        SystemdUserManager absent(home.filePath("elsewhere"), noBus);
+        absent.stopTimer("vintrel-clock-alarm.timer", [&](bool a) { answered = a; });
+        QTRY_COMPARE(answered, false);
     }
 
     // A daily 07:30 alarm named by the user, from Monday 07:00. The manager refuses a timer
