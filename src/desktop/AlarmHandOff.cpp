@@ -38,6 +38,8 @@ AlarmHandOff::AlarmHandOff(ServiceManager& manager, const QString& unitFolder,
       m_environment(environment),
       m_chosen(GetSetting(AppTitle, choiceSection, choiceKey) != QLatin1String("0"))
 {
+    m_next.setSingleShot(true);
+    connect(&m_next, &QTimer::timeout, this, &AlarmHandOff::work);
 }
 
 void AlarmHandOff::setChosen(bool chosen)
@@ -67,18 +69,13 @@ void AlarmHandOff::handOver(const QDateTime& due)
 
 void AlarmHandOff::schedule()
 {
-    if (m_scheduled)
-        return;
-    m_scheduled = true;
-    QTimer::singleShot(m_started ? 0 : firstWorkDelayMs, this, [this] {
-        m_scheduled = false;
-        m_started = true;
-        work();
-    });
+    if (!m_next.isActive())
+        m_next.start(m_started ? 0 : firstWorkDelayMs);
 }
 
 void AlarmHandOff::work()
 {
+    m_started = true;
     if (m_busy)
         return;
     // A moment that has come is the clock's own to ring; the timer set for it has fired.
@@ -178,12 +175,18 @@ QString AlarmHandOff::wantsLink() const
 
 QDateTime AlarmHandOff::finish()
 {
-    QEventLoop loop;
-    connect(this, &AlarmHandOff::settled, &loop, &QEventLoop::quit);
-    QTimer::singleShot(finishWaitMs, &loop, &QEventLoop::quit);
-    schedule();
-    loop.exec();
-    const bool waiting = m_chosen && m_armed.isValid() && m_armed == m_wanted && m_armed > Clock::now();
+    // Work put off for the window's first paint is done now.
+    if (m_next.isActive()) {
+        m_next.stop();
+        work();
+    }
+    if (m_busy) {
+        QEventLoop loop;
+        connect(this, &AlarmHandOff::settled, &loop, &QEventLoop::quit);
+        QTimer::singleShot(finishWaitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const bool waiting = m_armed.isValid() && m_armed == m_wanted && m_armed > Clock::now();
     return waiting ? m_armed : QDateTime();
 }
 

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QProcessEnvironment>
+#include <QTimer>
 #include <optional>
 
 // Hands the clock's next alarm to the user's service manager, which starts the clock in that
@@ -68,7 +69,8 @@ class AlarmHandOff : public QObject
     // Whether a timer that wakes the computer is accepted; tried until it fails.
     std::optional<bool> m_wakes;
     bool m_busy = false;
-    bool m_scheduled = false;
+    // The next step, between other events; the first waits for the window's first paint.
+    QTimer m_next;
     bool m_started = false;
 };
 
