@@ -103,10 +103,15 @@ void AlarmClock::ShowNextAlarm()
     m_soonest = soonestOf(m_slots);
     m_statusText = nextAlarmText();
     Q_EMIT nextAlarmTextChanged(m_statusText);
-    QDateTime soonest = m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest);
-    if (timer().isRunning() && (!soonest.isValid() || timer().end < soonest))
-        soonest = timer().end;
-    Q_EMIT soonestMomentChanged(soonest);
+    Q_EMIT soonestMomentChanged(soonestMoment());
+}
+
+QDateTime AlarmClock::soonestMoment() const
+{
+    const QDateTime alarm = m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest);
+    if (timer().isRunning() && (!alarm.isValid() || timer().end < alarm))
+        return timer().end;
+    return alarm;
 }
 
 bool AlarmClock::timerShown(const QDateTime& now) const

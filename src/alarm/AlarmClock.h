@@ -75,6 +75,8 @@ class AlarmClock : public QObject
     const AlarmOptions& options() const { return m_options; }
     int duration() const { return m_options.duration; }
     DateSerial soonestAlarm() const { return m_soonest; }
+    // The real moment of the soonest alarm, snooze or running timer; invalid when none is set.
+    QDateTime soonestMoment() const;
     // The status line: the timer counting down while it comes before the next alarm, else
     // the next alarm.
     QString nextAlarmText() const;

@@ -238,12 +238,14 @@ void frm_Main::Form_Unload()
 void frm_Main::informOfClosing()
 {
     const QDateTime handedOver = m_handOff ? m_handOff->finish() : QDateTime();
-    if (m_alarmClock.soonestAlarm() == NoAlarmSentinel)
+    const QDateTime soonest = m_alarmClock.soonestMoment();
+    if (!soonest.isValid())
         return;
-    if (handedOver.isValid() && handedOver == dueMoment(m_alarmClock.soonestAlarm())) {
+    if (handedOver.isValid() && handedOver == soonest) {
+        const QDateTime local = soonest.toLocalTime();
         m_notice.inform(tr("Alarm set"),
                         tr("The clock has been closed. It will start itself for the alarm on %1.")
-                            .arg(alarmDayAndTime(m_alarmClock.soonestAlarm())));
+                            .arg(alarmDayAndTime(toDateSerial(local.date(), local.time()))));
     } else {
         m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
                                              "ring until it is started again."));
