@@ -1,5 +1,7 @@
 #include "alarm/AlarmSlot.h"
 
+#include "core/CharacterLimit.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -34,5 +36,5 @@ QString alarmLabel(const QString& typed)
             c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
     }
-    return label.left(LongestAlarmLabel);
+    return leftCharacters(label, LongestAlarmLabel);
 }

@@ -4,6 +4,7 @@
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
+#include "core/CharacterLimit.h"
 #include "core/Fonts.h"
 #include "core/Twips.h"
 #include "settings/WindowPosition.h"
@@ -192,7 +193,7 @@ void frm_SetAlarm::createRow(int n)
     txtMin[n]->setObjectName(arrayMemberName("txtMin", n));
     txtMin[n]->setGeometry(twipsRect(5760, rowTop(n), 375, 285));
     for (QLineEdit* box : {txtHr[n], txtMin[n]}) {
-        box->setMaxLength(2);
+        box->setValidator(new CharacterLimit(2, box));
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
     }
@@ -204,7 +205,7 @@ void frm_SetAlarm::createRow(int n)
     txtLabel[n] = new QLineEdit(m_rows);
     txtLabel[n]->setObjectName(arrayMemberName("txtLabel", n));
     txtLabel[n]->setGeometry(twipsRect(6240, rowTop(n), 2100, 285));
-    txtLabel[n]->setMaxLength(LongestAlarmLabel);
+    txtLabel[n]->setValidator(new CharacterLimit(LongestAlarmLabel, txtLabel[n]));
     txtLabel[n]->setPlaceholderText(tr("Name"));
     connect(txtLabel[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].label = alarmLabel(text); });

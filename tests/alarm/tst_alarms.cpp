@@ -8,6 +8,7 @@
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
 #include "app/frm_Main.h"
+#include "core/CharacterLimit.h"
 #include "core/Fonts.h"
 #include "core/Twips.h"
 #include "mock/MockClock.h"
@@ -181,6 +182,18 @@ private Q_SLOTS:
                                          {"-1", 99}, {"1.", 99}, {"ab", 99}, {"", 99}})
             QCOMPARE(timeFieldValue(text, HighestHour).value_or(99), hour);
         QCOMPARE(paddedTimeField("7") + paddedTimeField("45"), "0745");
+        // A name keeps 60 characters as a reader counts them, and never half of one.
+        const QString a59(59, 'a');
+        for (const auto& [typed, kept] : {std::pair{a59 + "💊", a59 + "💊"}, {a59 + "e\u0301x", a59 + "e\u0301"},
+                                          {a59 + "🇩🇪🇫🇷", a59 + "🇩🇪"}, {a59 + "👩‍👧z", a59 + "👩‍👧"}, {"two\nlines", "two lines"}})
+            QCOMPARE(alarmLabel(typed), kept);
+        // A full box drops what was just typed or pasted, ending at the cursor, from its end.
+        const CharacterLimit three(3, nullptr);
+        for (auto [text, cursor, kept, keptCursor] : {std::tuple{QString("abXc"), 3, "abc", 2}, {"a💊💊b", 5, "a💊b", 3},
+                                                      {"abc\u0301", 4, "abc\u0301", 4}, {"Xabc", 0, "Xab", 0}}) {
+            QCOMPARE(three.validate(text, cursor), QValidator::Acceptable);
+            QCOMPARE(text + '@' + QString::number(cursor), kept + QString('@') + QString::number(keptCursor));
+        }
         // floor(2.5 * duration) + 2 beeps; each ringing counts afresh.
         int elapsed = 0;
         for (const auto& [duration, beeps] : {std::pair{1, 4}, {2, 7}, {2, 7}, {5, 14}, {60, 152}}) {
@@ -451,7 +464,10 @@ private Q_SLOTS:
         QTest::keyClick(window.txtMin[0], Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.txtLabel[0]);
         QTest::keyClicks(window.txtLabel[0], "Pills; \"=[x] ");
-        window.txtLabel[0]->insert("💊 " + QString(60, 'z')); // QTest types ASCII only
+        for (const QString& typed : {QString(46, 'z'), QString("💊"), QString("x")}) // QTest types ASCII only
+            window.txtLabel[0]->insert(typed);
+        const QString label = "Pills; \"=[x] " + QString(46, 'z') + "💊"; // the 60th character an emoji
+        QCOMPARE(window.txtLabel[0]->text(), label);
         window.cmd_save->setFocus(); // the duration and the snooze come next, by Tab
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Home})
             QTest::keyClick(QApplication::focusWidget(), key);
@@ -476,7 +492,7 @@ private Q_SLOTS:
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
         QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle"}),
                  "60 1 0 0 07 30 1 1");
-        QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString(), "Pills; \"=[x] 💊 " + QString(44, 'z')); // 60 in all
+        QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString(), label);
         QCOMPARE(m_settings->onDisk(AlarmSection, "sound"), bell);
         window.fraSound->comSound->setCurrentIndex(0); // back to the beep
         QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
