@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Ponechat</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>Opravdu chcete tento záznam smazat?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Ponechat poznámku, kterou píšete?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Neplatný údaj</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Ponechat změny v nastavení budíků?</translation>
     </message>
 </context>
 <context>

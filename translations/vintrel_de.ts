@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Die Notiz, die Sie gerade schreiben, behalten?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Die Änderungen an den Weckereinstellungen behalten?</translation>
     </message>
 </context>
 <context>

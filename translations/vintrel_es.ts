@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>C&amp;onservar</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>¿Está seguro de que quiere borrar esta entrada?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>¿Conservar la nota que está escribiendo?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Entrada no válida</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>¿Conservar los cambios en la configuración de alarmas?</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>C&amp;onserver</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>Voulez-vous vraiment supprimer cette entrée&#x202f;?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Conserver la note en cours de saisie&#x202f;?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Conserver les modifications des paramètres des alarmes&#x202f;?</translation>
     </message>
 </context>
 <context>

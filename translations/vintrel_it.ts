@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Mantieni</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>Eliminare davvero questa voce?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Mantenere la nota che si sta scrivendo?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Valore non valido</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Mantenere le modifiche alle impostazioni sveglie?</translation>
     </message>
 </context>
 <context>

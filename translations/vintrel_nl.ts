@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behouden</translation>
+    </message>
+</context>
+<context>
     <name>Scheduler</name>
     <message>
         <source>Alarm is OFF</source>
@@ -298,6 +305,10 @@
         <source>Are you sure you want to delete this entry?</source>
         <translation>Weet u zeker dat u dit item wilt verwijderen?</translation>
     </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>De notitie die u aan het schrijven bent behouden?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Main</name>
@@ -451,6 +462,10 @@
     <message>
         <source>Invalid entry</source>
         <translation>Ongeldige invoer</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>De wijzigingen in de wekkerinstellingen behouden?</translation>
     </message>
 </context>
 <context>

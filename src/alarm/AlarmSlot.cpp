@@ -4,6 +4,16 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <tuple>
+
+bool sameSetting(const AlarmSlot& a, const AlarmSlot& b)
+{
+    const auto setting = [](const AlarmSlot& slot) {
+        return std::tie(slot.isOn, slot.frequency, slot.dayChoice, slot.hourText, slot.minuteText,
+                        slot.label);
+    };
+    return setting(a) == setting(b);
+}
 
 QStringList dayListTexts(int frequency)
 {

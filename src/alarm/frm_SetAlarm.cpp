@@ -6,11 +6,13 @@
 #include "alarm/TimeField.h"
 #include "core/CharacterLimit.h"
 #include "core/Fonts.h"
+#include "core/KeepEdits.h"
 #include "core/Twips.h"
 #include "settings/WindowPosition.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -240,6 +243,10 @@ void frm_SetAlarm::Form_Unload()
 
 void frm_SetAlarm::closeEvent(QCloseEvent* event)
 {
+    if (!settleEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QDialog::closeEvent(event);
 }
@@ -348,14 +355,48 @@ void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& m
 
 void frm_SetAlarm::cmd_save_Click()
 {
+    // Hidden, not closed: the window stays made, its rows as saved.
+    if (saveEdits())
+        hide();
+}
+
+bool frm_SetAlarm::saveEdits()
+{
     // The click took the focus from a box whose entry was just refused: that box is
     // corrected first.
     if (m_rejectedBox) {
         m_rejectedBox->setFocus();
-        return;
+        return false;
     }
-    m_alarmClock.saveSettings(m_slots, {vscr_dur->value(), vscr_snooze->value(),
-                                        fraSound->soundFile(), fraSound->gentle()});
-    // Hidden, not closed: the window stays made, its rows as saved.
-    hide();
+    m_alarmClock.saveSettings(m_slots, shownOptions());
+    return true;
+}
+
+AlarmOptions frm_SetAlarm::shownOptions() const
+{
+    return {vscr_dur->value(), vscr_snooze->value(), fraSound->soundFile(), fraSound->gentle()};
+}
+
+bool frm_SetAlarm::hasUnsavedEdits() const
+{
+    const SlotTable& kept = m_alarmClock.slots();
+    return shownOptions() != m_alarmClock.options() ||
+           !std::equal(m_slots.cbegin(), m_slots.cend(), kept.cbegin(), sameSetting);
+}
+
+bool frm_SetAlarm::settleEdits()
+{
+    if (!hasUnsavedEdits())
+        return true;
+    switch (askToKeepEdits(this, tr("Keep the changes to the alarm settings?"))) {
+    case KeepEdits::Keep:
+        // Closing takes the focus from no box: the one being typed in is checked here.
+        focusChanged(focusWidget(), cmd_save);
+        return saveEdits();
+    case KeepEdits::Discard:
+        return true;
+    case KeepEdits::Cancel:
+        break;
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarm/AlarmSlot.h"
+#include "alarm/AlarmStore.h"
 #include "core/EditorDialog.h"
 
 #include <array>
@@ -38,6 +39,13 @@ class frm_SetAlarm : public EditorDialog
 
     void FillDayList(int n, int frequency);
 
+    // The rows or what all alarms share differ from the alarms as kept.
+    bool hasUnsavedEdits() const;
+    // Before the window goes with edits not saved, asks whether to keep them: Keep saves them
+    // as "Save Settings" would, Discard drops them. False when the user would rather stay, or
+    // when a time box refuses its entry.
+    bool settleEdits();
+
     std::array<QCheckBox*, SlotCount> chkOn;
     std::array<QComboBox*, SlotCount> comFreq;
     std::array<QComboBox*, SlotCount> comDays;
@@ -68,6 +76,9 @@ class frm_SetAlarm : public EditorDialog
     void txtHr_LostFocus(int n);
     void txtMin_LostFocus(int n);
     void cmd_save_Click();
+    // False, and nothing saved, while a time box holds a refused entry.
+    bool saveEdits();
+    AlarmOptions shownOptions() const;
 
     void focusChanged(QWidget* old, QWidget* now);
     void validateTimeBox(QLineEdit* box, int highest, const QString& message);

@@ -220,6 +220,10 @@ void frm_Main::Form_Unload()
 
 void frm_Main::closeEvent(QCloseEvent* event)
 {
+    if (!settleOpenEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }
@@ -418,4 +422,10 @@ void frm_Main::lblNote_Click()
     frmNotes& window = notes();
     window.show();
     bringForward(&window);
+}
+
+bool frm_Main::settleOpenEdits()
+{
+    return (!m_notesWindow || m_notesWindow->settleNote()) &&
+           (!m_settingsWindow || m_settingsWindow->settleEdits());
 }

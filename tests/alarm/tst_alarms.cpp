@@ -499,6 +499,49 @@ private Q_SLOTS:
         QCOMPARE(m_seen.samples, QStringList{""});
     }
 
+    // Closed with an edit not saved, the settings ask: Cancel stays with it, Discard leaves the
+    // alarms as stored, Keep saves the box being typed in as leaving it would. Unchanged, they
+    // close without a word; closing the clock over them asks once.
+    void closingTheSettingsAsksWhetherToKeepTheirEdits()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        const QList<std::tuple<QMessageBox::StandardButton, bool, const char*>> answers{
+            {QMessageBox::Cancel, true, "07"}, {QMessageBox::Discard, false, "07"}, {QMessageBox::Save, false, "09"}};
+        for (const auto& [answer, stays, kept] : answers) {
+            frm_SetAlarm window(main.alarmClock());
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            window.Form_Load();
+            window.show();
+            typeInto(window.txtHr[0], "9");
+            const auto question = answerNextBox(answer);
+            window.close();
+            QCOMPARE(*question, "Keep the changes to the alarm settings?");
+            QCOMPARE(window.isVisible(), stays);
+            QCOMPARE(stored({"txtHr 0"}) + main.alarmClock().slots()[0].hourText, QString(kept) + kept);
+        }
+        frm_SetAlarm unchanged(main.alarmClock());
+        unchanged.setAttribute(Qt::WA_DeleteOnClose, false);
+        unchanged.Form_Load();
+        QVERIFY(!unchanged.hasUnsavedEdits());
+        unchanged.fraSound->chkGentle->click();
+        QVERIFY(unchanged.hasUnsavedEdits());
+        unchanged.fraSound->chkGentle->click();
+        const auto question = answerNextBox(QMessageBox::Cancel);
+        QVERIFY(unchanged.close());
+        QCoreApplication::processEvents();
+        QCOMPARE(*question, "");
+        QTimer::singleShot(0, &main, [&] {
+            main.settingsWindow()->chkOn[0]->click();
+            EveryBoxAnswered keep(QMessageBox::Save);
+            main.close();
+            QCOMPARE(keep.seen, QStringList{"Keep the changes to the alarm settings?"});
+        });
+        main.itmSetAlarm->trigger();
+        QCOMPARE(stored({"chkOn 0"}), "0");
+    }
+
     // A named alarm rings over the open settings, whose unsaved edit it discards, and cannot
     // play its sound. Answered from the desktop's notice: brought forward, then snoozed, shown on
     // the status line, its tool tip and its row, and cancelled from the menu. The next ringing
@@ -515,7 +558,7 @@ private Q_SLOTS:
         QPointer<frm_alarm_notif> notification;
         QTimer::singleShot(0, &main, [&] {
             frm_SetAlarm& settings = *main.settingsWindow();
-            const auto closing = qScopeGuard([&] { settings.close(); }); // even after a failure
+            const auto closing = qScopeGuard([&] { answerNextBox(QMessageBox::Discard); settings.close(); }); // even after a failure
             QTest::mouseClick(settings.chkOn[0], Qt::LeftButton); // an edit the alarm discards
             m_clock->set(at(2026, 12, 7, 7, 30));
             main.Timer1_Timer();
