@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Zmeškaný budík</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Budík bez odpovědi</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Ponechat změny v nastavení budíků?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Do odpovědi</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Zvuk se opakuje, dokud na budík neodpovíte, nejdéle deset minut</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Verpasster Wecker</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Wecker nicht beantwortet</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Die Änderungen an den Weckereinstellungen behalten?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Bis zur Antwort</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Der Ton wiederholt sich, bis der Wecker beantwortet wird, höchstens zehn Minuten lang</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarma perdida</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarma sin respuesta</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>¿Conservar los cambios en la configuración de alarmas?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Hasta responder</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>El sonido se repite hasta que se responda a la alarma, durante diez minutos como máximo</translation>
     </message>
 </context>
 <context>

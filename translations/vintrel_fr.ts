@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarme manquée</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarme sans réponse</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Conserver les modifications des paramètres des alarmes&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Jusqu'à réponse</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Le son se répète jusqu'à ce que l'alarme reçoive une réponse, pendant dix minutes au plus</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Sveglia persa</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Sveglia senza risposta</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Mantenere le modifiche alle impostazioni sveglie?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Fino a risposta</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Il suono si ripete finché non si risponde alla sveglia, per dieci minuti al massimo</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Gemiste wekker</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Wekker niet beantwoord</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>De wijzigingen in de wekkerinstellingen behouden?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Tot antwoord</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Het geluid herhaalt zich tot de wekker beantwoord is, hoogstens tien minuten lang</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Przegapiony alarm</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarm bez odpowiedzi</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Zachować zmiany w ustawieniach alarmów?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Do odpowiedzi</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Dźwięk powtarza się, dopóki alarm nie zostanie odebrany, najwyżej przez dziesięć minut</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarme perdido</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarme não respondido</translation>
+    </message>
 </context>
 <context>
     <name>AlarmSlot</name>
@@ -466,6 +470,14 @@
     <message>
         <source>Keep the changes to the alarm settings?</source>
         <translation>Manter as alterações nas configurações de alarmes?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Até responder</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>O som se repete até que o alarme seja respondido, por no máximo dez minutos</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,16 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     frm_duration = duration.frame;
     lbl_dur = duration.number;
     vscr_dur = duration.bar;
+    chkUntilAnswered = new QCheckBox(tr("Until answered"), frm_duration);
+    chkUntilAnswered->setObjectName(QStringLiteral("chkUntilAnswered"));
+    chkUntilAnswered->setGeometry(twipsRect(120, 900, 1815, 255));
+    chkUntilAnswered->setFont(sansFont(controlPoints));
+    chkUntilAnswered->setToolTip(
+        tr("The sound repeats until the alarm is answered, for ten minutes at most"));
+    connect(chkUntilAnswered, &QCheckBox::toggled, this, [this](bool untilAnswered) {
+        lbl_dur->setEnabled(!untilAnswered);
+        vscr_dur->setEnabled(!untilAnswered);
+    });
 
     const NumberFrame snooze =
         addNumberFrame(this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, tr("Snooze (min)"), 1455,
@@ -160,7 +170,8 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     }
     setTabOrder(previous, cmd_save);
     setTabOrder(cmd_save, vscr_dur);
-    setTabOrder(vscr_dur, vscr_snooze);
+    setTabOrder(vscr_dur, chkUntilAnswered);
+    setTabOrder(chkUntilAnswered, vscr_snooze);
     setTabOrder(vscr_snooze, fraSound->comSound);
 
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
@@ -257,6 +268,7 @@ void frm_SetAlarm::showSlots()
     const AlarmOptions& options = m_alarmClock.options();
     lbl_dur->setText(QString::number(options.duration));
     vscr_dur->setValue(options.duration);
+    chkUntilAnswered->setChecked(options.untilAnswered);
     lbl_snooze->setText(QString::number(options.snoozeMinutes));
     vscr_snooze->setValue(options.snoozeMinutes);
     fraSound->showChoice(options.soundFile, options.gentle);
@@ -374,7 +386,8 @@ bool frm_SetAlarm::saveEdits()
 
 AlarmOptions frm_SetAlarm::shownOptions() const
 {
-    return {vscr_dur->value(), vscr_snooze->value(), fraSound->soundFile(), fraSound->gentle()};
+    return {vscr_dur->value(), vscr_snooze->value(), fraSound->soundFile(), fraSound->gentle(),
+            chkUntilAnswered->isChecked()};
 }
 
 bool frm_SetAlarm::hasUnsavedEdits() const

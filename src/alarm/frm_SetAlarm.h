@@ -57,6 +57,7 @@ class frm_SetAlarm : public EditorDialog
     QGroupBox* frm_duration;
     QLabel* lbl_dur;
     QScrollBar* vscr_dur;
+    QCheckBox* chkUntilAnswered;
     QGroupBox* fra_snooze;
     QLabel* lbl_snooze;
     QScrollBar* vscr_snooze;

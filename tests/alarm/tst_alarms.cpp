@@ -306,17 +306,17 @@ private Q_SLOTS:
         m_settings->writeFile("[AlarmSetting]\ndur=61\nchkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
                               "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\ncomFreq%202=-1\n"
                               "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\nsnoozeUntil%202=x\n"
-                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\n");
+                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\nuntilAnswered=2\n");
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
         alarms.start();
         SlotTable slots = alarms.slots();
         const AlarmOptions& options = alarms.options();
-        QStringList read{QStringLiteral("%1 %2 %3 %4").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle)};
+        QStringList read{QStringLiteral("%1 %2 %3 %4 %5").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle).arg(options.untilAnswered)};
         for (const AlarmSlot& slot : QList<AlarmSlot>(slots.begin(), slots.begin() + 4))
             read << QStringLiteral("%1 %2 %3 %4:%5 %6 %7 %8").arg(slot.isOn).arg(slot.frequency).arg(slot.dayChoice)
                         .arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm).arg(slot.snoozeUntil).arg(slot.label);
-        QCOMPARE(read, QStringList({"5 10  0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
+        QCOMPARE(read, QStringList({"5 10  0 0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
         slots[2].hourText = "12";
         slots[3].label.clear();
         slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0};
@@ -328,9 +328,9 @@ private Q_SLOTS:
                  "60 1 1 9 06 45 0 7");
         QCOMPARE(stored({"DateTime 4", "DateTime 2"}), dateSerialText(december(12, 6, 45)) + " 0");
         slots[4].label = "Pills; \"=[#] 'x' \\ 💊 Таблетки 薬";
-        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true};
+        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true, true};
         alarms.saveSettings(slots, saved);
-        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 95);
+        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 96);
         SettingsStore::reopen();
         const StoredAlarms reread = readStoredAlarms();
         QVERIFY(reread.options == saved && reread.slots[4].label == slots[4].label);
@@ -377,6 +377,40 @@ private Q_SLOTS:
         QVERIFY(m_seen.silences == 2 && sampleFailed.size() == 1 && ringingFailed.isEmpty());
         alarms.check(moveTo(at(2026, 12, 8, 7, 30)));
         QTRY_VERIFY(!ringingFailed.isEmpty() && sampleFailed.size() == 1);
+    }
+
+    // With a duration of 1 s and "Until answered": the sound goes on past a minute until the
+    // desktop's notice answers it. Left alone, it stops after ten minutes, the window stays to be
+    // answered, and the notice says that no one has.
+    void untilAnsweredRingsForTenMinutesAtMost()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        for (const auto& [key, value] : {std::pair{"dur", "1"}, {"untilAnswered", "1"}, {"label 0", "Up"}})
+            SaveSetting(AppTitle, AlarmSection, key, value);
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        m_clock->set(at(2026, 12, 7, 7, 30));
+        main.Timer1_Timer();
+        m_clock->advanceSeconds(61);
+        QTRY_VERIFY(m_seen.beeps > 5);
+        m_seen.answerWith("okay");
+        QTRY_VERIFY(!main.notification());
+        QCOMPARE(QString::number(m_seen.silences) + QString::number(m_seen.withdrawals), "11");
+        m_clock->set(at(2026, 12, 8, 7, 30));
+        main.Timer1_Timer();
+        m_clock->advanceSeconds(UnansweredRingSeconds - 1);
+        const int beeps = m_seen.beeps;
+        QTRY_VERIFY(m_seen.beeps > beeps);
+        m_clock->advanceSeconds(1);
+        QTRY_COMPARE(m_seen.silences, 2);
+        const int last = m_seen.beeps;
+        QTest::qWait(700);
+        QVERIFY(m_seen.beeps == last && main.notification() && main.alarmClock().isRinging());
+        QCOMPARE(m_seen.informed, QStringList{"Alarm not answered: Tuesday 07:30 – Up"});
+        QCOMPARE(m_seen.withdrawals, 2);
+        QTest::mouseClick(main.notification()->cmd_okay, Qt::LeftButton);
+        QTRY_VERIFY(!main.notification());
+        QCOMPARE(main.alarmClock().nextAlarmText(), "Wednesday 07:30 (Next Alarm)");
     }
 
     // Through the stub service of the end-to-end tests, on a private session bus; it answers
@@ -468,8 +502,8 @@ private Q_SLOTS:
             window.txtLabel[0]->insert(typed);
         const QString label = "Pills; \"=[x] " + QString(46, 'z') + "💊"; // the 60th character an emoji
         QCOMPARE(window.txtLabel[0]->text(), label);
-        window.cmd_save->setFocus(); // the duration and the snooze come next, by Tab
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Home})
+        window.cmd_save->setFocus(); // the duration, "Until answered" and the snooze come next, by Tab
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Home})
             QTest::keyClick(QApplication::focusWidget(), key);
         QTest::keyClick(window.txtMin[0], Qt::Key_Escape); // keeps the edits
         // A sound file chosen in the file dialog, played, and refused by the speaker.
@@ -487,11 +521,13 @@ private Q_SLOTS:
         QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
         QCOMPARE(*message, "\"bell.ogg\" could not be played. Choose another sound file; until then the alarms beep instead.");
         QTest::mouseClick(window.fraSound->chkGentle, Qt::LeftButton);
+        QTest::mouseClick(window.chkUntilAnswered, Qt::LeftButton); // the seconds wait, kept
+        QVERIFY(!window.vscr_dur->isEnabled() && !window.lbl_dur->isEnabled());
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
-        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle"}),
-                 "60 1 0 0 07 30 1 1");
+        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle", "untilAnswered"}),
+                 "60 1 0 0 07 30 1 1 1");
         QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString(), label);
         QCOMPARE(m_settings->onDisk(AlarmSection, "sound"), bell);
         window.fraSound->comSound->setCurrentIndex(0); // back to the beep
