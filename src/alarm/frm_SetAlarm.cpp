@@ -65,10 +65,10 @@ NumberFrame addNumberFrame(QWidget* window, NumberFrameNames names, const QStrin
     number->setGeometry(twipsRect(600, 360, 495, 495));
     number->setFont(sansFont(largePoints));
     number->setToolTip(toolTip);
+    // A box like a text box's: white with dark text, or dark with light text on a dark desktop.
     number->setAutoFillBackground(true);
-    QPalette white = number->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    number->setPalette(white);
+    number->setBackgroundRole(QPalette::Base);
+    number->setForegroundRole(QPalette::Text);
 
     auto* bar = new QScrollBar(Qt::Vertical, frame);
     bar->setObjectName(QLatin1String(names.bar));

@@ -10,6 +10,7 @@
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
+#include "core/ReadableColour.h"
 #include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -72,13 +73,13 @@ frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice)
     lblStatus->setGeometry(twipsRect(120, 720, 2415, 255));
     lblStatus->setFont(sansFont(statusPoints));
     lblStatus->setAlignment(Qt::AlignCenter);
-    lblStatus->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    colourText(lblStatus, QColor(255, 0, 0));
 
     lblNote = new QLabel(QStringLiteral("N"), client);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setGeometry(twipsRect(2380, 290, 105, 200));
     lblNote->setFont(sansFont(8));
-    lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    colourText(lblNote, QColor(0, 0, 255));
     lblNote->setToolTip(tr("There are notes entered for today, click to open daily notes."));
     // The "N" alone says nothing to a screen reader; the note is its description.
     lblNote->setAccessibleName(tr("Notes for today"));

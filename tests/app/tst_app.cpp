@@ -9,6 +9,7 @@
 #include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
+#include "core/ReadableColour.h"
 #include "core/TickSchedule.h"
 #include "mock/MockClock.h"
 #include "notes/frmNotes.h"
@@ -295,6 +296,56 @@ private Q_SLOTS:
             found << clipped(&main);
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
+    }
+
+    // Under the light palette, then a dark one taken while the windows are open: every label
+    // reads at 4.5:1 against what it is drawn on. The status line stays red, the "N" and the
+    // alarm's time blue, each no further from its colour than it must be.
+    void everyTextReadsOnALightAndADarkDesktop()
+    {
+        TempSettings settings;
+        settings.writeFile("[AlarmSetting]\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n");
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        AlarmRecorder seen;
+        frm_Main main(seen, seen);
+        main.Form_Load();
+        clock.advanceSeconds(1);
+        main.Timer1_Timer();
+        frm_SetAlarm alarms(main.alarmClock());
+        alarms.Form_Load();
+        frmNotes notes(main.dailyNotes());
+        notes.Form_Load();
+        frmAbout about;
+        about.Form_Load();
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(0xe0, 0xe0, 0xe0), QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Window, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        const auto colour = [](QLabel* label) { return label->palette().color(label->foregroundRole()); };
+        for (const QPalette& palette : {light, dark}) {
+            QApplication::setPalette(palette);
+            QStringList faint;
+            for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification()}) {
+                for (QLabel* label : window->findChildren<QLabel*>()) {
+                    QWidget* under = label;
+                    while (!under->autoFillBackground() && !under->isWindow())
+                        under = under->parentWidget();
+                    const double ratio = contrastRatio(colour(label), under->palette().color(under->backgroundRole()));
+                    if (ratio < MinimumTextContrast && !label->text().isEmpty())
+                        faint << QString("%1: %2").arg(label->objectName()).arg(ratio);
+                }
+            }
+            QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
+            const QColor background = palette.color(QPalette::Window);
+            for (const auto& [label, hue] : {std::pair{main.lblStatus, 0}, {main.lblNote, 240}, {main.notification()->lbl_time, 240}}) {
+                QCOMPARE(colour(label).hsvHue(), hue);
+                const double ratio = contrastRatio(colour(label), background);
+                QVERIFY2(colour(label) == QColor::fromHsv(hue, 255, 255).toRgb() || ratio < 4.6, qPrintable(label->objectName() + ": " + QString::number(ratio)));
+            }
+        }
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(readableShade(Qt::white, Qt::white), QColor(0x76, 0x76, 0x76)); // the lightest grey that reads on white
     }
 
     // The window opens where it was left, but never above or left of the screen. One tick a
