@@ -96,8 +96,8 @@ int rowTop(int n)
 
 } // namespace
 
-frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
-    : EditorDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock, QWidget* owner)
+    : EditorDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_alarmClock(alarmClock)
 {

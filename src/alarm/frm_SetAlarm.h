@@ -30,7 +30,9 @@ class frm_SetAlarm : public EditorDialog
     Q_OBJECT
 
   public:
-    explicit frm_SetAlarm(AlarmClock& alarmClock);
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frm_SetAlarm(AlarmClock& alarmClock, QWidget* owner = nullptr);
 
     // Restores the window's position and shows the clock's slots.
     void Form_Load();

@@ -308,7 +308,7 @@ void frm_Main::answerFromDesktop(const QString& action)
 void frm_Main::showMissed(const QList<MissedAlarm>& alarms)
 {
     if (!m_missedAlarms)
-        m_missedAlarms = new frmMissedAlarms;
+        m_missedAlarms = new frmMissedAlarms(this);
     m_missedAlarms->addMissed(alarms);
     m_missedAlarms->show();
 }
@@ -316,7 +316,7 @@ void frm_Main::showMissed(const QList<MissedAlarm>& alarms)
 frmNotes& frm_Main::notes()
 {
     if (!m_notesWindow) {
-        m_notesWindow = new frmNotes(m_notes);
+        m_notesWindow = new frmNotes(m_notes, this);
         m_notesWindow->Form_Load();
     }
     return *m_notesWindow;
@@ -325,7 +325,7 @@ frmNotes& frm_Main::notes()
 void frm_Main::itmSetAlarm_Click()
 {
     if (!m_settingsWindow) {
-        m_settingsWindow = new frm_SetAlarm(m_alarmClock);
+        m_settingsWindow = new frm_SetAlarm(m_alarmClock, this);
         m_settingsWindow->Form_Load();
     }
     m_settingsWindow->exec();
@@ -376,7 +376,7 @@ void frm_Main::itmHideCalendar_Click()
 
 void frm_Main::itmAbout_Click()
 {
-    frmAbout about;
+    frmAbout about(this);
     about.Form_Load();
     about.exec();
 }

@@ -53,8 +53,8 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QRect
 
 } // namespace
 
-frmNotes::frmNotes(DailyNotes& notes)
-    : EditorDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmNotes::frmNotes(DailyNotes& notes, QWidget* owner)
+    : EditorDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_notes(notes)
 {

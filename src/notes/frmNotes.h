@@ -21,7 +21,9 @@ class frmNotes : public EditorDialog
     Q_OBJECT
 
   public:
-    explicit frmNotes(DailyNotes& notes);
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frmNotes(DailyNotes& notes, QWidget* owner = nullptr);
 
     void Form_Load();
 

@@ -689,6 +689,7 @@ private Q_SLOTS:
         }
         QPointer<frmMissedAlarms> missed = main.missedAlarms();
         QVERIFY(!main.notification() && missed->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY(main.windowHandle() && missed->windowHandle()->transientParent() == main.windowHandle() && !(missed->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(missed->windowTitle() + ": " + missed->lstMissed->item(1)->text(), "Missed Alarms: Missed alarm: Wednesday 07:30");
         // The list above, as wide as the window; OK below it, on the right.
         const QRect list = missed->lstMissed->geometry(), ok = missed->cmdOK->geometry();

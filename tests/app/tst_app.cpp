@@ -350,8 +350,9 @@ private Q_SLOTS:
 
     // The window opens where it was left, but never above or left of the screen. One tick a
     // second, just after the second turns, shows the time; the title bar repeats the status
-    // line once the window is shown. While the settings, notes or About window is open, the
-    // clock's shortcuts wait and its time still turns; then they unfold the calendar.
+    // line once the window is shown. The settings, notes and About windows are the clock's
+    // dialogs, with no minimise button. While one is open, the clock's shortcuts wait and its
+    // time still turns; then they unfold the calendar.
     void aMorningWithTheClock()
     {
         TempSettings settings;
@@ -370,13 +371,16 @@ private Q_SLOTS:
             QCOMPARE(main.Timer1->interval(), 960 + TickSchedule::Margin);
             QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), "7:30:00 AM");
             QCOMPARE(main.lblTime->font().pointSizeF(), 18.0);
-            QString aboutSeen;
+            QString aboutSeen, dialogs;
             for (QAction* item : {main.itmSetAlarm, main.itmDailyNotes, main.itmAbout}) {
                 main.activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(&main));
                 QWidget* modal = nullptr;
                 QTimer::singleShot(0, &main, [&] {
                     modal = QApplication::activeModalWidget();
+                    const bool ownDialog = modal->windowType() == Qt::Dialog && !(modal->windowFlags() & Qt::WindowMinimizeButtonHint)
+                        && modal->windowHandle()->transientParent() == main.windowHandle();
+                    dialogs += modal->objectName() + (ownDialog ? " " : " not ") + "the clock's dialog|";
                     if (auto* window = qobject_cast<frmAbout*>(modal))
                         aboutSeen += about(window);
                     if (auto* window = qobject_cast<frmNotes*>(modal))
@@ -392,6 +396,7 @@ private Q_SLOTS:
                 QVERIFY2(!main.Calendar1, "the clock took a shortcut behind a modal window");
                 QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), clock.now().toString("h:mm:ss AP"));
             }
+            QCOMPARE(dialogs, "frm_SetAlarm the clock's dialog|frmNotes the clock's dialog|frmAbout the clock's dialog|");
             QCOMPARE(aboutSeen, "366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
                                 "|v1.0.1 - Bug fix.    Calendar now shows the correct date."
                                 " read-only scrolls title OK centred");
