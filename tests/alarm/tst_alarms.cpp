@@ -572,7 +572,7 @@ private Q_SLOTS:
             main.settingsWindow()->chkOn[0]->click();
             EveryBoxAnswered keep(QMessageBox::Save);
             main.close();
-            QCOMPARE(keep.seen, QStringList{"Keep the changes to the alarm settings?"});
+            QCOMPARE(keep.seen, QStringList{"Keep the changes to the alarm settings? [&Keep]"});
         });
         main.itmSetAlarm->trigger();
         QCOMPARE(stored({"chkOn 0"}), "0");

@@ -228,7 +228,7 @@ private Q_SLOTS:
         beside->txtNotes->setPlainText("Buy milk");
         EveryBoxAnswered keep(QMessageBox::Save);
         m_main->close();
-        QCOMPARE(keep.seen, QStringList{"Keep the note you are writing?"});
+        QCOMPARE(keep.seen, QStringList{"Keep the note you are writing? [&Keep]"});
         QCOMPARE(stored("Text1"), "Buy milk");
     }
 

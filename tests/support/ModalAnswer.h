@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <memory>
 
@@ -26,8 +27,8 @@ inline std::shared_ptr<QString> answerNextBox(QMessageBox::StandardButton answer
     return seen;
 }
 
-// While it lives, answers every message box as it is shown, and keeps their texts: a box
-// asked once too often is counted rather than left waiting.
+// While it lives, answers every message box as it is shown, and keeps each text with its
+// default button's: a box asked once too often is counted rather than left waiting.
 class EveryBoxAnswered : public QObject
 {
 public:
@@ -40,7 +41,7 @@ protected:
     {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box && event->type() == QEvent::Show) {
-            seen << box->text();
+            seen << box->text() + " [" + (box->defaultButton() ? box->defaultButton()->text() : "") + ']';
             QTimer::singleShot(0, box, [box, answer = m_answer] { box->button(answer)->click(); });
         }
         return false;
