@@ -18,11 +18,6 @@ QList<qsizetype> characterEdges(const QString& text)
 
 } // namespace
 
-int characterCount(const QString& text)
-{
-    return int(characterEdges(text).size()) - 1;
-}
-
 QString leftCharacters(const QString& text, int count)
 {
     const QList<qsizetype> edges = characterEdges(text);

@@ -3,10 +3,9 @@
 #include <QString>
 #include <QValidator>
 
-// Characters as a reader counts them: a letter with its accents, an emoji with its skin tone
-// or joined family, a flag, each is one, however many UTF-16 units it takes.
-int characterCount(const QString& text);
-// The first `count` of them, never cut inside one.
+// The first `count` characters as a reader counts them: a letter with its accents, an emoji
+// with its skin tone or joined family, a flag, each is one, however many UTF-16 units it
+// takes, and none is cut in two.
 QString leftCharacters(const QString& text, int count);
 
 // Holds a line edit to `limit` characters as a reader counts them. What is typed or pasted
