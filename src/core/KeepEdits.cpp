@@ -10,7 +10,6 @@ KeepEdits askToKeepEdits(QWidget* window, const QString& question)
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
     box.button(QMessageBox::Save)->setText(QCoreApplication::translate("KeepEdits", "&Keep"));
     box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save:
         return KeepEdits::Keep;

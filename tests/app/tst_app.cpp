@@ -325,6 +325,7 @@ private Q_SLOTS:
         const auto colour = [](QLabel* label) { return label->palette().color(label->foregroundRole()); };
         for (const QPalette& palette : {light, dark}) {
             QApplication::setPalette(palette);
+            QCoreApplication::processEvents(); // the windows take the new colours from posted events
             QStringList faint;
             for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification()}) {
                 for (QLabel* label : window->findChildren<QLabel*>()) {
