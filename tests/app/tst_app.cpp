@@ -58,6 +58,8 @@ class TestApp : public QObject
             + (about->txtUpdates->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " scrolls" : "")
             + (title.bold() && title.pointSizeF() == 12 && title.styleHint() == QFont::SansSerif ? " title" : "")
             + (about->focusWidget() == about->cmdOK ? " OK" : "")
+            + (about->lblWebsite->palette().color(QPalette::WindowText) == Qt::white && about->lblWebsite->autoFillBackground()
+               && about->lblWebsite->palette().color(QPalette::Window) == QColor(0, 0, 255) ? " white-on-blue" : "")
             + ((about->geometry().center() - centre).manhattanLength() <= 8 ? " centred" : "");
     }
 
@@ -400,7 +402,7 @@ private Q_SLOTS:
             QCOMPARE(dialogs, "frm_SetAlarm the clock's dialog|frmNotes the clock's dialog|frmAbout the clock's dialog|");
             QCOMPARE(aboutSeen, "366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
                                 "|v1.0.1 - Bug fix.    Calendar now shows the correct date."
-                                " read-only scrolls title OK centred");
+                                " read-only scrolls title OK white-on-blue centred");
             // Closed, each is gone.
             QTRY_VERIFY(!main.settingsWindow() && !main.notesWindow() && !QApplication::activeModalWidget());
             main.activateWindow();
