@@ -389,6 +389,9 @@ private Q_SLOTS:
             SaveSetting(AppTitle, AlarmSection, key, value);
         frm_Main main(m_seen, m_seen);
         main.Form_Load();
+        frm_SetAlarm settings(main.alarmClock());
+        settings.Form_Load();
+        QVERIFY(settings.chkUntilAnswered->isChecked() && !settings.vscr_dur->isEnabled());
         m_clock->set(at(2026, 12, 7, 7, 30));
         main.Timer1_Timer();
         m_clock->advanceSeconds(61);
@@ -479,7 +482,7 @@ private Q_SLOTS:
         window.comDays[0]->setCurrentIndex(DayChoice::MondayToFriday);
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         QCOMPARE(window.comDays[0]->currentText(), "Monday");
-        typeInto(window.txtHr[0], "24");
+        typeInto(window.txtHr[0], "245"); // two characters at most
         auto message = answerNextBox(QMessageBox::Ok);
         QTest::keyClick(window.txtHr[0], Qt::Key_Tab);
         QCOMPARE(*message, "You must enter a number in the range 0-23");
