@@ -203,7 +203,7 @@ private Q_SLOTS:
 
     // Closed while a note is typed, the notes ask: Cancel stays with it, Discard stores nothing,
     // Keep stores it as "Done" would. An edit, in the notes beside the clock as the clock
-    // closes, is asked about once.
+    // closes, is asked about once; Cancel keeps the clock open.
     void closingWhileANoteIsTypedAsksWhetherToKeepIt()
     {
         start();
@@ -226,6 +226,8 @@ private Q_SLOTS:
         frmNotes* beside = m_main->notesWindow();
         QTest::mouseClick(beside->cmdEdit, Qt::LeftButton);
         beside->txtNotes->setPlainText("Buy milk");
+        answerNextBox(QMessageBox::Cancel);
+        QVERIFY(!m_main->close() && beside->isEditing());
         EveryBoxAnswered keep(QMessageBox::Save);
         m_main->close();
         QCOMPARE(keep.seen, QStringList{"Keep the note you are writing? [&Keep]"});
