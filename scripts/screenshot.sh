@@ -3,7 +3,12 @@
 # server, a settings directory of its own. Usage:
 #   scripts/screenshot.sh OUTPUT.png [TITLE-REGEX [KEYS...]]
 # waits for the window TITLE-REGEX (the main window by default) after sending KEYS to the
-# main window, and saves that window with its frame.
+# main window, and saves that window with its frame. For a dark desktop, Debian's qt6ct with its
+# "darker" colours: XDG_CONFIG_HOME/qt6ct/qt6ct.conf holding
+#   [Appearance]
+#   color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+#   custom_palette=true
+# and QT_QPA_PLATFORMTHEME=qt6ct in the environment.
 set -euo pipefail
 [ -n "${DISPLAY_FOR_SCREENSHOT:-}" ] || exec xvfb-run -a -s "-screen 0 1024x768x24" \
     env DISPLAY_FOR_SCREENSHOT=1 "$0" "$@"

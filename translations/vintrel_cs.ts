@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Zmeškaný budík</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Budík bez odpovědi</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Nyní je %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Ponechat</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Opravdu chcete tento záznam smazat?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Ponechat poznámku, kterou píšete?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Neplatný údaj</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Ponechat změny v nastavení budíků?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Do odpovědi</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Zvuk se opakuje, dokud na budík neodpovíte, nejdéle deset minut</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Verpasster Wecker</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Wecker nicht beantwortet</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Es ist jetzt %1 Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Die Notiz, die Sie gerade schreiben, behalten?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Die Änderungen an den Weckereinstellungen behalten?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Bis zur Antwort</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Der Ton wiederholt sich, bis der Wecker beantwortet wird, höchstens zehn Minuten lang</translation>
     </message>
 </context>
 <context>

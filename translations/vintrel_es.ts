@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarma perdida</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarma sin respuesta</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Hora actual: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>C&amp;onservar</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>¿Está seguro de que quiere borrar esta entrada?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>¿Conservar la nota que está escribiendo?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Entrada no válida</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>¿Conservar los cambios en la configuración de alarmas?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Hasta responder</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>El sonido se repite hasta que se responda a la alarma, durante diez minutos como máximo</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarme manquée</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarme sans réponse</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Il est %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>C&amp;onserver</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Voulez-vous vraiment supprimer cette entrée&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Conserver la note en cours de saisie&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Conserver les modifications des paramètres des alarmes&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Jusqu'à réponse</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Le son se répète jusqu'à ce que l'alarme reçoive une réponse, pendant dix minutes au plus</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Sveglia persa</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Sveglia senza risposta</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Sono le %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Mantieni</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Eliminare davvero questa voce?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Mantenere la nota che si sta scrivendo?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Valore non valido</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Mantenere le modifiche alle impostazioni sveglie?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Fino a risposta</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Il suono si ripete finché non si risponde alla sveglia, per dieci minuti al massimo</translation>
     </message>
 </context>
 <context>

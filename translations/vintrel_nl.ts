@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Gemiste wekker</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Wekker niet beantwoord</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Het is nu %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behouden</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Weet u zeker dat u dit item wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>De notitie die u aan het schrijven bent behouden?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Ongeldige invoer</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>De wijzigingen in de wekkerinstellingen behouden?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Tot antwoord</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Het geluid herhaalt zich tot de wekker beantwoord is, hoogstens tien minuten lang</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Przegapiony alarm</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarm bez odpowiedzi</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Jest godzina %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Zachowaj</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Czy na pewno usunąć ten wpis?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Zachować pisaną notatkę?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Nieprawidłowa wartość</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Zachować zmiany w ustawieniach alarmów?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Do odpowiedzi</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>Dźwięk powtarza się, dopóki alarm nie zostanie odebrany, najwyżej przez dziesięć minut</translation>
     </message>
 </context>
 <context>

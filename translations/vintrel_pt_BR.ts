@@ -7,6 +7,10 @@
         <source>Missed alarm</source>
         <translation>Alarme perdido</translation>
     </message>
+    <message>
+        <source>Alarm not answered</source>
+        <translation>Alarme não respondido</translation>
+    </message>
 </context>
 <context>
     <name>AlarmHandOff</name>
@@ -143,6 +147,13 @@
     <message>
         <source>The time is now %1</source>
         <translation>Hora atual: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeepEdits</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Manter</translation>
     </message>
 </context>
 <context>
@@ -327,6 +338,10 @@
     <message>
         <source>Are you sure you want to delete this entry?</source>
         <translation>Tem certeza de que deseja excluir esta entrada?</translation>
+    </message>
+    <message>
+        <source>Keep the note you are writing?</source>
+        <translation>Manter a nota que você está escrevendo?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +567,18 @@
     <message>
         <source>Invalid entry</source>
         <translation>Entrada inválida</translation>
+    </message>
+    <message>
+        <source>Keep the changes to the alarm settings?</source>
+        <translation>Manter as alterações nas configurações de alarmes?</translation>
+    </message>
+    <message>
+        <source>Until answered</source>
+        <translation>Até responder</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
+        <translation>O som se repete até que o alarme seja respondido, por no máximo dez minutos</translation>
     </message>
 </context>
 <context>

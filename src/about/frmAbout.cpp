@@ -20,8 +20,8 @@ const QString webAddress = QStringLiteral("www.vintrel.example.org");
 
 } // namespace
 
-frmAbout::frmAbout()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -37,7 +37,6 @@ frmAbout::frmAbout()
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(twipsRect(1050, 240, 3885, 360));
     lblTitle->setFont(sansFont(12, true));
-    lblTitle->setStyleSheet(QStringLiteral("color: black;"));
 
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
@@ -70,7 +69,12 @@ frmAbout::frmAbout()
     lblWebsite->setGeometry(twipsRect(1050, 5040, 4725, 360));
     lblWebsite->setFont(sansFont(12, true));
     lblWebsite->setAlignment(Qt::AlignCenter);
-    lblWebsite->setStyleSheet(QStringLiteral("color: white; background-color: rgb(0, 0, 255);"));
+    // White on blue whatever the desktop's colours: the pair reads at 8.6:1.
+    QPalette blue = lblWebsite->palette();
+    blue.setColor(QPalette::Window, QColor(0, 0, 255));
+    blue.setColor(QPalette::WindowText, Qt::white);
+    lblWebsite->setPalette(blue);
+    lblWebsite->setAutoFillBackground(true);
 
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

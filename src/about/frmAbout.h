@@ -14,7 +14,9 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    frmAbout();
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frmAbout(QWidget* owner = nullptr);
 
     void Form_Load();
 

@@ -222,12 +222,22 @@ void AlarmClock::ringTimer(const QDateTime& now)
 
 void AlarmClock::beep()
 {
-    const double volume = alarmVolume(m_beepElapsed, m_options.duration, m_options.gentle);
-    const bool last = beepTickIsLast(m_beepElapsed, m_options.duration);
+    const bool untilAnswered = m_options.untilAnswered;
+    // Until answered, a gentle sound rises as it does over the longest duration.
+    const int seconds = untilAnswered ? LongestAlarmDuration : m_options.duration;
+    const double volume = alarmVolume(m_beepElapsed, seconds, m_options.gentle);
+    const bool last = untilAnswered ? unansweredTickIsLast(m_beepElapsed, m_rangAt, Clock::now())
+                                    : beepTickIsLast(m_beepElapsed, m_options.duration);
     m_beeper.beep(m_options.soundFile, volume);
-    if (last) {
-        m_beepTimer.stop();
-        m_beeper.silence();
+    if (!last)
+        return;
+    m_beepTimer.stop();
+    m_beeper.silence();
+    if (untilAnswered) {
+        // The window stays to be answered; the desktop's notice now says that no one has.
+        m_notice.withdraw();
+        m_notice.inform(tr("Alarm not answered"),
+                        alarmDayTimeAndLabel(m_ringing, labelsAt(m_slots, m_ringing)));
     }
 }
 

@@ -1,7 +1,19 @@
 #include "alarm/AlarmSlot.h"
 
+#include "core/CharacterLimit.h"
+
 #include <QCoreApplication>
 #include <QStringList>
+#include <tuple>
+
+bool sameSetting(const AlarmSlot& a, const AlarmSlot& b)
+{
+    const auto setting = [](const AlarmSlot& slot) {
+        return std::tie(slot.isOn, slot.frequency, slot.dayChoice, slot.hourText, slot.minuteText,
+                        slot.label);
+    };
+    return setting(a) == setting(b);
+}
 
 QStringList dayListTexts(int frequency)
 {
@@ -34,5 +46,5 @@ QString alarmLabel(const QString& typed)
             c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
     }
-    return label.left(LongestAlarmLabel);
+    return leftCharacters(label, LongestAlarmLabel);
 }

@@ -24,6 +24,9 @@ struct AlarmSlot {
     DateSerial snoozeUntil = 0;
 };
 
+// The same alarm as the user set it; the moments worked out from it are not compared.
+bool sameSetting(const AlarmSlot& a, const AlarmSlot& b);
+
 // The longest name an alarm may have, in characters.
 constexpr int LongestAlarmLabel = 60;
 

@@ -21,6 +21,7 @@ const QString dateTimeKey = QStringLiteral("DateTime");
 const QString snoozeKey = QStringLiteral("snooze");
 const QString soundKey = QStringLiteral("sound");
 const QString gentleKey = QStringLiteral("gentle");
+const QString untilAnsweredKey = QStringLiteral("untilAnswered");
 const QString labelKey = QStringLiteral("label");
 const QString snoozeUntilKey = QStringLiteral("snoozeUntil");
 const QString timerEndKey = QStringLiteral("timerEnd");
@@ -79,6 +80,7 @@ StoredAlarms readStoredAlarms()
     if (QDir::isAbsolutePath(soundFile))
         options.soundFile = soundFile;
     options.gentle = storedInt(gentleKey, 0, 1).value_or(0) == 1;
+    options.untilAnswered = storedInt(untilAnsweredKey, 0, 1).value_or(0) == 1;
     for (int n = 0; n < SlotCount; ++n) {
         AlarmSlot& slot = stored.slots[n];
         slot.isOn = storedInt(alarmKey(chkOnKey, n), 0, 1).value_or(0) == 1;
@@ -118,6 +120,9 @@ void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots)
                       QString::number(DefaultSnoozeMinutes));
     saveUnlessDefault(soundKey, options.soundFile, QString());
     saveUnlessDefault(gentleKey, options.gentle ? QStringLiteral("1") : QStringLiteral("0"),
+                      QStringLiteral("0"));
+    saveUnlessDefault(untilAnsweredKey,
+                      options.untilAnswered ? QStringLiteral("1") : QStringLiteral("0"),
                       QStringLiteral("0"));
     for (int n = 0; n < SlotCount; ++n) {
         saveUnlessDefault(alarmKey(labelKey, n), slots[n].label, QString());

@@ -10,7 +10,9 @@
 // for every slot n, "chkOn n", "comFreq n", "comDays n", "txtHr n", "txtMin n" and
 // "DateTime n" (one blank before the number). Beside those 91 keys, and only while they
 // hold more than their default, so that a file that uses none of them stays as it was:
-// "snooze", "sound", "gentle", and for every slot "label n" and "snoozeUntil n".
+// "snooze", "sound", "gentle", "untilAnswered", and for every slot "label n" and
+// "snoozeUntil n". "dur" keeps its seconds while "untilAnswered" is chosen, for an earlier
+// version that knows only those.
 
 inline const QString AlarmSection = QStringLiteral("AlarmSetting");
 
@@ -32,6 +34,9 @@ struct AlarmOptions {
     QString soundFile;
     // The sound starts quiet and reaches full volume over the first half of the duration.
     bool gentle = false;
+    // The sound repeats until the alarm is answered, for UnansweredRingSeconds at most, rather
+    // than for `duration`.
+    bool untilAnswered = false;
 
     bool operator==(const AlarmOptions&) const = default;
 };

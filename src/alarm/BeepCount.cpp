@@ -13,6 +13,12 @@ bool beepTickIsLast(int& beepElapsed, int durationSeconds)
     return false;
 }
 
+bool unansweredTickIsLast(int& beepElapsed, const QDateTime& rangAt, const QDateTime& now)
+{
+    beepElapsed += BeepInterval;
+    return rangAt.secsTo(now) >= UnansweredRingSeconds;
+}
+
 double alarmVolume(int beepElapsed, int durationSeconds, bool gentle)
 {
     if (!gentle)

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmMissedAlarms::frmMissedAlarms()
+frmMissedAlarms::frmMissedAlarms(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmMissedAlarms"));
     setWindowTitle(tr("Missed Alarms"));

@@ -13,7 +13,9 @@ class frmMissedAlarms : public QDialog
     Q_OBJECT
 
   public:
-    frmMissedAlarms();
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frmMissedAlarms(QWidget* owner = nullptr);
 
     void addMissed(const QList<MissedAlarm>& alarms);
 

@@ -4,12 +4,15 @@
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
+#include "core/CharacterLimit.h"
 #include "core/Fonts.h"
+#include "core/KeepEdits.h"
 #include "core/Twips.h"
 #include "settings/WindowPosition.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -61,10 +65,10 @@ NumberFrame addNumberFrame(QWidget* window, NumberFrameNames names, const QStrin
     number->setGeometry(twipsRect(600, 360, 495, 495));
     number->setFont(sansFont(largePoints));
     number->setToolTip(toolTip);
+    // A box like a text box's: white with dark text, or dark with light text on a dark desktop.
     number->setAutoFillBackground(true);
-    QPalette white = number->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    number->setPalette(white);
+    number->setBackgroundRole(QPalette::Base);
+    number->setForegroundRole(QPalette::Text);
 
     auto* bar = new QScrollBar(Qt::Vertical, frame);
     bar->setObjectName(QLatin1String(names.bar));
@@ -92,8 +96,8 @@ int rowTop(int n)
 
 } // namespace
 
-frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
-    : EditorDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock, QWidget* owner)
+    : EditorDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_alarmClock(alarmClock)
 {
@@ -131,6 +135,16 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     frm_duration = duration.frame;
     lbl_dur = duration.number;
     vscr_dur = duration.bar;
+    chkUntilAnswered = new QCheckBox(tr("Until answered"), frm_duration);
+    chkUntilAnswered->setObjectName(QStringLiteral("chkUntilAnswered"));
+    chkUntilAnswered->setGeometry(twipsRect(120, 900, 1815, 255));
+    chkUntilAnswered->setFont(sansFont(controlPoints));
+    chkUntilAnswered->setToolTip(
+        tr("The sound repeats until the alarm is answered, for ten minutes at most"));
+    connect(chkUntilAnswered, &QCheckBox::toggled, this, [this](bool untilAnswered) {
+        lbl_dur->setEnabled(!untilAnswered);
+        vscr_dur->setEnabled(!untilAnswered);
+    });
 
     const NumberFrame snooze =
         addNumberFrame(this, {"fra_snooze", "lbl_snooze", "vscr_snooze"}, tr("Snooze (min)"), 1455,
@@ -163,7 +177,8 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     }
     setTabOrder(previous, cmd_save);
     setTabOrder(cmd_save, vscr_dur);
-    setTabOrder(vscr_dur, vscr_snooze);
+    setTabOrder(vscr_dur, chkUntilAnswered);
+    setTabOrder(chkUntilAnswered, vscr_snooze);
     setTabOrder(vscr_snooze, fraSound->comSound);
 
     connect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
@@ -211,7 +226,7 @@ void frm_SetAlarm::createRow(int n)
     txtMin[n]->setObjectName(arrayMemberName("txtMin", n));
     txtMin[n]->setGeometry(twipsRect(5760, rowTop(n), 375, 285));
     for (QLineEdit* box : {txtHr[n], txtMin[n]}) {
-        box->setMaxLength(2);
+        box->setValidator(new CharacterLimit(2, box));
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
     }
@@ -223,7 +238,7 @@ void frm_SetAlarm::createRow(int n)
     txtLabel[n] = new QLineEdit(m_rows);
     txtLabel[n]->setObjectName(arrayMemberName("txtLabel", n));
     txtLabel[n]->setGeometry(twipsRect(6240, rowTop(n), 2100, 285));
-    txtLabel[n]->setMaxLength(LongestAlarmLabel);
+    txtLabel[n]->setValidator(new CharacterLimit(LongestAlarmLabel, txtLabel[n]));
     txtLabel[n]->setPlaceholderText(tr("Name"));
     connect(txtLabel[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].label = alarmLabel(text); });
@@ -258,6 +273,10 @@ void frm_SetAlarm::Form_Unload()
 
 void frm_SetAlarm::closeEvent(QCloseEvent* event)
 {
+    if (!settleEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QDialog::closeEvent(event);
 }
@@ -268,6 +287,7 @@ void frm_SetAlarm::showSlots()
     const AlarmOptions& options = m_alarmClock.options();
     lbl_dur->setText(QString::number(options.duration));
     vscr_dur->setValue(options.duration);
+    chkUntilAnswered->setChecked(options.untilAnswered);
     lbl_snooze->setText(QString::number(options.snoozeMinutes));
     vscr_snooze->setValue(options.snoozeMinutes);
     fraSound->showChoice(options.soundFile, options.gentle);
@@ -366,14 +386,49 @@ void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& m
 
 void frm_SetAlarm::cmd_save_Click()
 {
+    // Hidden, not closed: the window stays made, its rows as saved.
+    if (saveEdits())
+        hide();
+}
+
+bool frm_SetAlarm::saveEdits()
+{
     // The click took the focus from a box whose entry was just refused: that box is
     // corrected first.
     if (m_rejectedBox) {
         m_rejectedBox->setFocus();
-        return;
+        return false;
     }
-    m_alarmClock.saveSettings(m_slots, {vscr_dur->value(), vscr_snooze->value(),
-                                        fraSound->soundFile(), fraSound->gentle()});
-    // Hidden, not closed: the window stays made, its rows as saved.
-    hide();
+    m_alarmClock.saveSettings(m_slots, shownOptions());
+    return true;
+}
+
+AlarmOptions frm_SetAlarm::shownOptions() const
+{
+    return {vscr_dur->value(), vscr_snooze->value(), fraSound->soundFile(), fraSound->gentle(),
+            chkUntilAnswered->isChecked()};
+}
+
+bool frm_SetAlarm::hasUnsavedEdits() const
+{
+    const SlotTable& kept = m_alarmClock.slots();
+    return shownOptions() != m_alarmClock.options() ||
+           !std::equal(m_slots.cbegin(), m_slots.cend(), kept.cbegin(), sameSetting);
+}
+
+bool frm_SetAlarm::settleEdits()
+{
+    if (!hasUnsavedEdits())
+        return true;
+    switch (askToKeepEdits(this, tr("Keep the changes to the alarm settings?"))) {
+    case KeepEdits::Keep:
+        // Closing takes the focus from no box: the one being typed in is checked here.
+        focusChanged(focusWidget(), cmd_save);
+        return saveEdits();
+    case KeepEdits::Discard:
+        return true;
+    case KeepEdits::Cancel:
+        break;
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarm/AlarmSlot.h"
+#include "alarm/AlarmStore.h"
 #include "core/EditorDialog.h"
 
 #include <array>
@@ -29,7 +30,9 @@ class frm_SetAlarm : public EditorDialog
     Q_OBJECT
 
   public:
-    explicit frm_SetAlarm(AlarmClock& alarmClock);
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frm_SetAlarm(AlarmClock& alarmClock, QWidget* owner = nullptr);
     ~frm_SetAlarm() override;
 
     // Restores the window's position and shows the clock's slots.
@@ -40,6 +43,13 @@ class frm_SetAlarm : public EditorDialog
     void FillDayList(int n, int frequency);
     // The line on what this computer does for an alarm while the clock is closed.
     void showReach(const QString& text);
+
+    // The rows or what all alarms share differ from the alarms as kept.
+    bool hasUnsavedEdits() const;
+    // Before the window goes with edits not saved, asks whether to keep them: Keep saves them
+    // as "Save Settings" would, Discard drops them. False when the user would rather stay, or
+    // when a time box refuses its entry.
+    bool settleEdits();
 
     std::array<QCheckBox*, SlotCount> chkOn;
     std::array<QComboBox*, SlotCount> comFreq;
@@ -52,6 +62,7 @@ class frm_SetAlarm : public EditorDialog
     QGroupBox* frm_duration;
     QLabel* lbl_dur;
     QScrollBar* vscr_dur;
+    QCheckBox* chkUntilAnswered;
     QGroupBox* fra_snooze;
     QLabel* lbl_snooze;
     QScrollBar* vscr_snooze;
@@ -72,6 +83,9 @@ class frm_SetAlarm : public EditorDialog
     void txtHr_LostFocus(int n);
     void txtMin_LostFocus(int n);
     void cmd_save_Click();
+    // False, and nothing saved, while a time box holds a refused entry.
+    bool saveEdits();
+    AlarmOptions shownOptions() const;
 
     void focusChanged(QWidget* old, QWidget* now);
     void validateTimeBox(QLineEdit* box, int highest, const QString& message);

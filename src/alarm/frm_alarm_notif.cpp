@@ -3,6 +3,7 @@
 #include "alarm/Snooze.h"
 #include "alarm/mod_alarm.h"
 #include "core/Fonts.h"
+#include "core/ReadableColour.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 
@@ -66,9 +67,7 @@ frm_alarm_notif::frm_alarm_notif(DateSerial alarm, const QString& label, int sno
     lbl_time->setObjectName(QStringLiteral("lbl_time"));
     lbl_time->setGeometry(twipsRect(2160, 240, 1215, 375));
     lbl_time->setFont(sansFont(12, true));
-    QPalette blue = lbl_time->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lbl_time->setPalette(blue);
+    colourText(lbl_time, QColor(0, 0, 255));
 
     lbl_label = new QLabel(label, this);
     lbl_label->setObjectName(QStringLiteral("lbl_label"));

@@ -10,6 +10,7 @@
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
+#include "core/ReadableColour.h"
 #include "core/TickSchedule.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -74,13 +75,13 @@ frm_Main::frm_Main(Beeper& beeper, AlarmNotice& notice, AlarmHandOff* handOff)
     lblStatus->setGeometry(twipsRect(120, 720, 2415, 255));
     lblStatus->setFont(sansFont(statusPoints));
     lblStatus->setAlignment(Qt::AlignCenter);
-    lblStatus->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    colourText(lblStatus, QColor(255, 0, 0));
 
     lblNote = new QLabel(QStringLiteral("N"), client);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setGeometry(twipsRect(2380, 290, 105, 200));
     lblNote->setFont(sansFont(8));
-    lblNote->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    colourText(lblNote, QColor(0, 0, 255));
     lblNote->setToolTip(tr("There are notes entered for today, click to open daily notes."));
     // The "N" alone says nothing to a screen reader; the note is its description.
     lblNote->setAccessibleName(tr("Notes for today"));
@@ -254,6 +255,10 @@ void frm_Main::informOfClosing()
 
 void frm_Main::closeEvent(QCloseEvent* event)
 {
+    if (!settleOpenEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }
@@ -353,7 +358,7 @@ void frm_Main::answerFromDesktop(const QString& action)
 void frm_Main::showMissed(const QList<MissedAlarm>& alarms)
 {
     if (!m_missedAlarms)
-        m_missedAlarms = new frmMissedAlarms;
+        m_missedAlarms = new frmMissedAlarms(this);
     m_missedAlarms->addMissed(alarms);
     m_missedAlarms->show();
 }
@@ -361,7 +366,7 @@ void frm_Main::showMissed(const QList<MissedAlarm>& alarms)
 frmNotes& frm_Main::notes()
 {
     if (!m_notesWindow) {
-        m_notesWindow = new frmNotes(m_notes);
+        m_notesWindow = new frmNotes(m_notes, this);
         m_notesWindow->Form_Load();
     }
     return *m_notesWindow;
@@ -370,7 +375,7 @@ frmNotes& frm_Main::notes()
 void frm_Main::itmSetAlarm_Click()
 {
     if (!m_settingsWindow) {
-        m_settingsWindow = new frm_SetAlarm(m_alarmClock);
+        m_settingsWindow = new frm_SetAlarm(m_alarmClock, this);
         m_settingsWindow->Form_Load();
         showHandOff();
     }
@@ -436,7 +441,7 @@ void frm_Main::itmHideCalendar_Click()
 
 void frm_Main::itmAbout_Click()
 {
-    frmAbout about;
+    frmAbout about(this);
     about.Form_Load();
     about.exec();
 }
@@ -489,4 +494,10 @@ void frm_Main::lblNote_Click()
     frmNotes& window = notes();
     window.show();
     bringForward(&window);
+}
+
+bool frm_Main::settleOpenEdits()
+{
+    return (!m_notesWindow || m_notesWindow->settleNote()) &&
+           (!m_settingsWindow || m_settingsWindow->settleEdits());
 }

@@ -85,6 +85,9 @@ class frm_Main : public QMainWindow
 
   private:
     void createMenu();
+    // Edits left open in the notes or the alarm settings, asked about once as the clock
+    // closes, since those windows then go without a close of their own. False to stay open.
+    bool settleOpenEdits();
     // Where the alarm clock and the notes meet the windows.
     void connectSubsystems();
     // Sizes the window so that its outer size, frame included, is `m_outerSize`.

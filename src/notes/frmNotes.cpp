@@ -2,11 +2,13 @@
 
 #include "core/Clock.h"
 #include "core/Fonts.h"
+#include "core/KeepEdits.h"
 #include "core/ScrollBarNames.h"
 #include "core/Twips.h"
 #include "notes/DailyNotes.h"
 #include "notes/NoteDateModel.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,8 +53,8 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QRect
 
 } // namespace
 
-frmNotes::frmNotes(DailyNotes& notes)
-    : EditorDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmNotes::frmNotes(DailyNotes& notes, QWidget* owner)
+    : EditorDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_notes(notes)
 {
@@ -185,6 +187,30 @@ bool frmNotes::isEditing() const
     return cmdAdd->text() == doneCaption() || cmdEdit->text() == doneCaption();
 }
 
+bool frmNotes::settleNote()
+{
+    if (!isEditing())
+        return true;
+    switch (askToKeepEdits(this, tr("Keep the note you are writing?"))) {
+    case KeepEdits::Keep:
+        (cmdAdd->text() == doneCaption() ? cmdAdd : cmdEdit)->click();
+        return true;
+    case KeepEdits::Discard:
+        return true;
+    case KeepEdits::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmNotes::closeEvent(QCloseEvent* event)
+{
+    if (settleNote())
+        EditorDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
 void frmNotes::comDate_Click()
 {
     PopulateTxtNotes();
@@ -254,7 +280,6 @@ void frmNotes::cmdDelete_Click()
     m_notes.DeleteNote(CurrentNote);
 }
 
-// Nothing is stored on closing: what Add or Edit mode held is dropped.
 void frmNotes::cmdClose_Click()
 {
     close();

@@ -21,7 +21,9 @@ class frmNotes : public EditorDialog
     Q_OBJECT
 
   public:
-    explicit frmNotes(DailyNotes& notes);
+    // Made with the clock as `owner`, it is the clock's dialog: the desktop keeps it in front
+    // of the clock, minimises it with the clock and brings it back with the clock.
+    explicit frmNotes(DailyNotes& notes, QWidget* owner = nullptr);
 
     void Form_Load();
 
@@ -32,6 +34,9 @@ class frmNotes : public EditorDialog
 
     // While Add or Edit mode lasts, a reload would throw away what is being typed.
     bool isEditing() const;
+    // Before the window goes while a note is being typed, asks whether to keep it: Keep stores
+    // it as "Done" would, Discard drops it. False when the user would rather stay.
+    bool settleNote();
 
     const QList<DateSerial>& ListDays() const;
 
@@ -42,6 +47,9 @@ class frmNotes : public EditorDialog
     QPushButton* cmdDelete;
     QPushButton* cmdClose;
     QPlainTextEdit* txtNotes;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // The notes were read again: the window follows, unless a note is being typed.

@@ -9,6 +9,7 @@
 #include "alarm/frm_alarm_notif.h"
 #include "alarm/frmTimer.h"
 #include "app/frm_Main.h"
+#include "core/CharacterLimit.h"
 #include "core/Fonts.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -183,6 +184,18 @@ private Q_SLOTS:
                                          {"-1", 99}, {"1.", 99}, {"ab", 99}, {"", 99}})
             QCOMPARE(timeFieldValue(text, HighestHour).value_or(99), hour);
         QCOMPARE(paddedTimeField("7") + paddedTimeField("45"), "0745");
+        // A name keeps 60 characters as a reader counts them, and never half of one.
+        const QString a59(59, 'a');
+        for (const auto& [typed, kept] : {std::pair{a59 + "💊", a59 + "💊"}, {a59 + "e\u0301x", a59 + "e\u0301"},
+                                          {a59 + "🇩🇪🇫🇷", a59 + "🇩🇪"}, {a59 + "👩‍👧z", a59 + "👩‍👧"}, {"two\nlines", "two lines"}})
+            QCOMPARE(alarmLabel(typed), kept);
+        // A full box drops what was just typed or pasted, ending at the cursor, from its end.
+        const CharacterLimit three(3, nullptr);
+        for (auto [text, cursor, kept, keptCursor] : {std::tuple{QString("abXc"), 3, "abc", 2}, {"a💊💊b", 5, "a💊b", 3},
+                                                      {"abc\u0301", 4, "abc\u0301", 4}, {"Xabc", 0, "Xab", 0}}) {
+            QCOMPARE(three.validate(text, cursor), QValidator::Acceptable);
+            QCOMPARE(text + '@' + QString::number(cursor), kept + QString('@') + QString::number(keptCursor));
+        }
         // floor(2.5 * duration) + 2 beeps; each ringing counts afresh.
         int elapsed = 0;
         for (const auto& [duration, beeps] : {std::pair{1, 4}, {2, 7}, {2, 7}, {5, 14}, {60, 152}}) {
@@ -398,17 +411,17 @@ private Q_SLOTS:
         m_settings->writeFile("[AlarmSetting]\ndur=61\nchkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
                               "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\ncomFreq%202=-1\n"
                               "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\nsnoozeUntil%202=x\n"
-                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\n");
+                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\nuntilAnswered=2\n");
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
         alarms.start();
         SlotTable slots = alarms.slots();
         const AlarmOptions& options = alarms.options();
-        QStringList read{QStringLiteral("%1 %2 %3 %4").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle)};
+        QStringList read{QStringLiteral("%1 %2 %3 %4 %5").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle).arg(options.untilAnswered)};
         for (const AlarmSlot& slot : QList<AlarmSlot>(slots.begin(), slots.begin() + 4))
             read << QStringLiteral("%1 %2 %3 %4:%5 %6 %7 %8").arg(slot.isOn).arg(slot.frequency).arg(slot.dayChoice)
                         .arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm).arg(slot.snoozeUntil).arg(slot.label);
-        QCOMPARE(read, QStringList({"5 10  0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
+        QCOMPARE(read, QStringList({"5 10  0 0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
         slots[2].hourText = "12";
         slots[3].label.clear();
         slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0};
@@ -420,9 +433,9 @@ private Q_SLOTS:
                  "60 1 1 9 06 45 0 7");
         QCOMPARE(stored({"DateTime 4", "DateTime 2"}), dateSerialText(december(12, 6, 45)) + " 0");
         slots[4].label = "Pills; \"=[#] 'x' \\ 💊 Таблетки 薬";
-        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true};
+        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true, true};
         alarms.saveSettings(slots, saved);
-        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 95);
+        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 96);
         SettingsStore::reopen();
         const StoredAlarms reread = readStoredAlarms();
         QVERIFY(reread.options == saved && reread.slots[4].label == slots[4].label);
@@ -471,6 +484,43 @@ private Q_SLOTS:
         QTRY_VERIFY(!ringingFailed.isEmpty() && sampleFailed.size() == 1);
     }
 
+    // With a duration of 1 s and "Until answered": the sound goes on past a minute until the
+    // desktop's notice answers it. Left alone, it stops after ten minutes, the window stays to be
+    // answered, and the notice says that no one has.
+    void untilAnsweredRingsForTenMinutesAtMost()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        for (const auto& [key, value] : {std::pair{"dur", "1"}, {"untilAnswered", "1"}, {"label 0", "Up"}})
+            SaveSetting(AppTitle, AlarmSection, key, value);
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        frm_SetAlarm settings(main.alarmClock());
+        settings.Form_Load();
+        QVERIFY(settings.chkUntilAnswered->isChecked() && !settings.vscr_dur->isEnabled());
+        m_clock->set(at(2026, 12, 7, 7, 30));
+        main.Timer1_Timer();
+        m_clock->advanceSeconds(61);
+        QTRY_VERIFY(m_seen.beeps > 5);
+        m_seen.answerWith("okay");
+        QTRY_VERIFY(!main.notification());
+        QCOMPARE(QString::number(m_seen.silences) + QString::number(m_seen.withdrawals), "11");
+        m_clock->set(at(2026, 12, 8, 7, 30));
+        main.Timer1_Timer();
+        m_clock->advanceSeconds(UnansweredRingSeconds - 1);
+        const int beeps = m_seen.beeps;
+        QTRY_VERIFY(m_seen.beeps > beeps);
+        m_clock->advanceSeconds(1);
+        QTRY_COMPARE(m_seen.silences, 2);
+        const int last = m_seen.beeps;
+        QTest::qWait(700);
+        QVERIFY(m_seen.beeps == last && main.notification() && main.alarmClock().isRinging());
+        QCOMPARE(m_seen.informed, QStringList{"Alarm not answered: Tuesday 07:30 – Up"});
+        QCOMPARE(m_seen.withdrawals, 2);
+        QTest::mouseClick(main.notification()->cmd_okay, Qt::LeftButton);
+        QTRY_VERIFY(!main.notification());
+        QCOMPARE(main.alarmClock().nextAlarmText(), "Wednesday 07:30 (Next Alarm)");
+    }
+
     void aRowIsSavedOnceEveryBoxHoldsATime()
     {
         AlarmClock alarms(m_seen, m_seen);
@@ -495,7 +545,7 @@ private Q_SLOTS:
         window.comDays[0]->setCurrentIndex(DayChoice::MondayToFriday);
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         QCOMPARE(window.comDays[0]->currentText(), "Monday");
-        typeInto(window.txtHr[0], "24");
+        typeInto(window.txtHr[0], "245"); // two characters at most
         auto message = answerNextBox(QMessageBox::Ok);
         QTest::keyClick(window.txtHr[0], Qt::Key_Tab);
         QCOMPARE(*message, "You must enter a number in the range 0-23");
@@ -514,9 +564,12 @@ private Q_SLOTS:
         QTest::keyClick(window.txtMin[0], Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.txtLabel[0]);
         QTest::keyClicks(window.txtLabel[0], "Pills; \"=[x] ");
-        window.txtLabel[0]->insert("💊 " + QString(60, 'z')); // QTest types ASCII only
-        window.cmd_save->setFocus(); // the duration and the snooze come next, by Tab
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Home})
+        for (const QString& typed : {QString(46, 'z'), QString("💊"), QString("x")}) // QTest types ASCII only
+            window.txtLabel[0]->insert(typed);
+        const QString label = "Pills; \"=[x] " + QString(46, 'z') + "💊"; // the 60th character an emoji
+        QCOMPARE(window.txtLabel[0]->text(), label);
+        window.cmd_save->setFocus(); // the duration, "Until answered" and the snooze come next, by Tab
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Home})
             QTest::keyClick(QApplication::focusWidget(), key);
         QTest::keyClick(window.txtMin[0], Qt::Key_Escape); // keeps the edits
         // A sound file chosen in the file dialog, played, and refused by the speaker.
@@ -534,16 +587,61 @@ private Q_SLOTS:
         QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
         QCOMPARE(*message, "\"bell.ogg\" could not be played. Choose another sound file; until then the alarms beep instead.");
         QTest::mouseClick(window.fraSound->chkGentle, Qt::LeftButton);
+        QTest::mouseClick(window.chkUntilAnswered, Qt::LeftButton); // the seconds wait, kept
+        QVERIFY(!window.vscr_dur->isEnabled() && !window.lbl_dur->isEnabled());
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(alarms.nextAlarmText(), "Monday 07:30 (Next Alarm)");
-        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle"}),
-                 "60 1 0 0 07 30 1 1");
-        QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString(), "Pills; \"=[x] 💊 " + QString(44, 'z')); // 60 in all
+        QCOMPARE(m_settings->onDisk(AlarmSection, {"dur", "chkOn 0", "comFreq 0", "comDays 0", "txtHr 0", "txtMin 0", "snooze", "gentle", "untilAnswered"}),
+                 "60 1 0 0 07 30 1 1 1");
+        QCOMPARE(m_settings->onDisk(AlarmSection, "label 0").toString(), label);
         QCOMPARE(m_settings->onDisk(AlarmSection, "sound"), bell);
         window.fraSound->comSound->setCurrentIndex(0); // back to the beep
         QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
         QCOMPARE(m_seen.samples, QStringList{""});
+    }
+
+    // Closed with an edit not saved, the settings ask: Cancel stays with it, Discard leaves the
+    // alarms as stored, Keep saves the box being typed in as leaving it would. Unchanged, they
+    // close without a word; closing the clock over them asks once.
+    void closingTheSettingsAsksWhetherToKeepTheirEdits()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "07", "30");
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        const QList<std::tuple<QMessageBox::StandardButton, bool, const char*>> answers{
+            {QMessageBox::Cancel, true, "07"}, {QMessageBox::Discard, false, "07"}, {QMessageBox::Save, false, "09"}};
+        for (const auto& [answer, stays, kept] : answers) {
+            frm_SetAlarm window(main.alarmClock());
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            window.Form_Load();
+            window.show();
+            typeInto(window.txtHr[0], "9");
+            const auto question = answerNextBox(answer);
+            window.close();
+            QCOMPARE(*question, "Keep the changes to the alarm settings?");
+            QCOMPARE(window.isVisible(), stays);
+            QCOMPARE(stored({"txtHr 0"}) + main.alarmClock().slots()[0].hourText, QString(kept) + kept);
+        }
+        frm_SetAlarm unchanged(main.alarmClock());
+        unchanged.setAttribute(Qt::WA_DeleteOnClose, false);
+        unchanged.Form_Load();
+        QVERIFY(!unchanged.hasUnsavedEdits());
+        unchanged.fraSound->chkGentle->click();
+        QVERIFY(unchanged.hasUnsavedEdits());
+        unchanged.fraSound->chkGentle->click();
+        const auto question = answerNextBox(QMessageBox::Cancel);
+        QVERIFY(unchanged.close());
+        QCoreApplication::processEvents();
+        QCOMPARE(*question, "");
+        QTimer::singleShot(0, &main, [&] {
+            main.settingsWindow()->chkOn[0]->click();
+            EveryBoxAnswered keep(QMessageBox::Save);
+            main.close();
+            QCOMPARE(keep.seen, QStringList{"Keep the changes to the alarm settings? [&Keep]"});
+        });
+        main.itmSetAlarm->trigger();
+        QCOMPARE(stored({"chkOn 0"}), "0");
     }
 
     // A named alarm rings over the open settings, whose unsaved edit it discards, and cannot
@@ -562,7 +660,7 @@ private Q_SLOTS:
         QPointer<frm_alarm_notif> notification;
         QTimer::singleShot(0, &main, [&] {
             frm_SetAlarm& settings = *main.settingsWindow();
-            const auto closing = qScopeGuard([&] { settings.close(); }); // even after a failure
+            const auto closing = qScopeGuard([&] { answerNextBox(QMessageBox::Discard); settings.close(); }); // even after a failure
             QTest::mouseClick(settings.chkOn[0], Qt::LeftButton); // an edit the alarm discards
             m_clock->set(at(2026, 12, 7, 7, 30));
             main.Timer1_Timer();
@@ -727,6 +825,7 @@ private Q_SLOTS:
         }
         QPointer<frmMissedAlarms> missed = main.missedAlarms();
         QVERIFY(!main.notification() && missed->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY(main.windowHandle() && missed->windowHandle()->transientParent() == main.windowHandle() && !(missed->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(missed->windowTitle() + ": " + missed->lstMissed->item(1)->text(), "Missed Alarms: Missed alarm: Wednesday 07:30");
         // The list above, as wide as the window; OK below it, on the right.
         const QRect list = missed->lstMissed->geometry(), ok = missed->cmdOK->geometry();

@@ -8,8 +8,9 @@
 #include "app/Translations.h"
 #include "app/WindowIcon.h"
 #include "app/frm_Main.h"
-#include "desktop/AlarmHandOff.h"
+#include "core/ReadableColour.h"
 #include "core/TickSchedule.h"
+#include "desktop/AlarmHandOff.h"
 #include "mock/MockClock.h"
 #include "notes/frmNotes.h"
 #include "support/AlarmRecorder.h"
@@ -57,6 +58,8 @@ class TestApp : public QObject
             + (about->txtUpdates->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " scrolls" : "")
             + (title.bold() && title.pointSizeF() == 12 && title.styleHint() == QFont::SansSerif ? " title" : "")
             + (about->focusWidget() == about->cmdOK ? " OK" : "")
+            + (about->lblWebsite->palette().color(QPalette::WindowText) == Qt::white && about->lblWebsite->autoFillBackground()
+               && about->lblWebsite->palette().color(QPalette::Window) == QColor(0, 0, 255) ? " white-on-blue" : "")
             + ((about->geometry().center() - centre).manhattanLength() <= 8 ? " centred" : "");
     }
 
@@ -259,10 +262,62 @@ private Q_SLOTS:
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
     }
 
+    // Under the light palette, then a dark one taken while the windows are open: every label
+    // reads at 4.5:1 against what it is drawn on. The status line stays red, the "N" and the
+    // alarm's time blue, each no further from its colour than it must be.
+    void everyTextReadsOnALightAndADarkDesktop()
+    {
+        TempSettings settings;
+        settings.writeFile("[AlarmSetting]\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n");
+        MockClock clock(2026, 12, 7, 7, 29, 59);
+        AlarmRecorder seen;
+        frm_Main main(seen, seen);
+        main.Form_Load();
+        clock.advanceSeconds(1);
+        main.Timer1_Timer();
+        frm_SetAlarm alarms(main.alarmClock());
+        alarms.Form_Load();
+        frmNotes notes(main.dailyNotes());
+        notes.Form_Load();
+        frmAbout about;
+        about.Form_Load();
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(0xe0, 0xe0, 0xe0), QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Window, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        const auto colour = [](QLabel* label) { return label->palette().color(label->foregroundRole()); };
+        for (const QPalette& palette : {light, dark}) {
+            QApplication::setPalette(palette);
+            QCoreApplication::processEvents(); // the windows take the new colours from posted events
+            QStringList faint;
+            for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification()}) {
+                for (QLabel* label : window->findChildren<QLabel*>()) {
+                    QWidget* under = label;
+                    while (!under->autoFillBackground() && !under->isWindow())
+                        under = under->parentWidget();
+                    const double ratio = contrastRatio(colour(label), under->palette().color(under->backgroundRole()));
+                    if (ratio < MinimumTextContrast && !label->text().isEmpty())
+                        faint << QString("%1: %2").arg(label->objectName()).arg(ratio);
+                }
+            }
+            QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
+            const QColor background = palette.color(QPalette::Window);
+            for (const auto& [label, hue] : {std::pair{main.lblStatus, 0}, {main.lblNote, 240}, {main.notification()->lbl_time, 240}}) {
+                QCOMPARE(colour(label).hsvHue(), hue);
+                const double ratio = contrastRatio(colour(label), background);
+                QVERIFY2(colour(label) == QColor::fromHsv(hue, 255, 255).toRgb() || ratio < 4.6, qPrintable(label->objectName() + ": " + QString::number(ratio)));
+            }
+        }
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(readableShade(Qt::white, Qt::white), QColor(0x76, 0x76, 0x76)); // the lightest grey that reads on white
+    }
+
     // The window opens where it was left, but never above or left of the screen. One tick a
     // second, just after the second turns, shows the time; the title bar repeats the status
-    // line once the window is shown. While the settings, notes or About window is open, the
-    // clock's shortcuts wait and its time still turns; then they unfold the calendar.
+    // line once the window is shown. The settings, notes and About windows are the clock's
+    // dialogs, with no minimise button. While one is open, the clock's shortcuts wait and its
+    // time still turns; then they unfold the calendar.
     void aMorningWithTheClock()
     {
         TempSettings settings;
@@ -281,13 +336,16 @@ private Q_SLOTS:
             QCOMPARE(main.Timer1->interval(), 960 + TickSchedule::Margin);
             QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), "7:30:00 AM");
             QCOMPARE(main.lblTime->font().pointSizeF(), 18.0);
-            QString aboutSeen;
+            QString aboutSeen, dialogs;
             for (QAction* item : {main.itmSetAlarm, main.itmDailyNotes, main.itmAbout}) {
                 main.activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(&main));
                 QWidget* modal = nullptr;
                 QTimer::singleShot(0, &main, [&] {
                     modal = QApplication::activeModalWidget();
+                    const bool ownDialog = modal->windowType() == Qt::Dialog && !(modal->windowFlags() & Qt::WindowMinimizeButtonHint)
+                        && modal->windowHandle()->transientParent() == main.windowHandle();
+                    dialogs += modal->objectName() + (ownDialog ? " " : " not ") + "the clock's dialog|";
                     if (auto* window = qobject_cast<frmAbout*>(modal))
                         aboutSeen += about(window);
                     if (auto* window = qobject_cast<frmNotes*>(modal))
@@ -303,9 +361,10 @@ private Q_SLOTS:
                 QVERIFY2(!main.Calendar1, "the clock took a shortcut behind a modal window");
                 QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), clock.now().toString("h:mm:ss AP"));
             }
+            QCOMPARE(dialogs, "frm_SetAlarm the clock's dialog|frmNotes the clock's dialog|frmAbout the clock's dialog|");
             QCOMPARE(aboutSeen, "366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
                                 "|v1.0.1 - Bug fix.    Calendar now shows the correct date."
-                                " read-only scrolls title OK centred");
+                                " read-only scrolls title OK white-on-blue centred");
             // Closed, each is gone.
             QTRY_VERIFY(!main.settingsWindow() && !main.notesWindow() && !QApplication::activeModalWidget());
             main.activateWindow();

@@ -201,6 +201,39 @@ private Q_SLOTS:
         QVERIFY(!notes().isVisible());
     }
 
+    // Closed while a note is typed, the notes ask: Cancel stays with it, Discard stores nothing,
+    // Keep stores it as "Done" would. An edit, in the notes beside the clock as the clock
+    // closes, is asked about once; Cancel keeps the clock open.
+    void closingWhileANoteIsTypedAsksWhetherToKeepIt()
+    {
+        start();
+        const QList<std::tuple<QMessageBox::StandardButton, bool, const char*>> answers{
+            {QMessageBox::Cancel, true, ""}, {QMessageBox::Discard, false, ""}, {QMessageBox::Save, false, "Buy bread"}};
+        for (const auto& [answer, stays, kept] : answers) {
+            frmNotes window(m_main->dailyNotes());
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            window.Form_Load();
+            window.show();
+            QTest::mouseClick(window.cmdAdd, Qt::LeftButton);
+            QTest::keyClicks(window.txtNotes, "Buy bread");
+            const auto question = answerNextBox(answer);
+            window.close();
+            QCOMPARE(*question, "Keep the note you are writing?");
+            QCOMPARE(window.isVisible(), stays);
+            QCOMPARE(window.txtNotes->toPlainText() + '|' + stored("Text1"), "Buy bread|" + QString(kept));
+        }
+        QTest::mouseClick(m_main->lblNote, Qt::LeftButton);
+        frmNotes* beside = m_main->notesWindow();
+        QTest::mouseClick(beside->cmdEdit, Qt::LeftButton);
+        beside->txtNotes->setPlainText("Buy milk");
+        answerNextBox(QMessageBox::Cancel);
+        QVERIFY(!m_main->close() && beside->isEditing());
+        EveryBoxAnswered keep(QMessageBox::Save);
+        m_main->close();
+        QCOMPARE(keep.seen, QStringList{"Keep the note you are writing? [&Keep]"});
+        QCOMPARE(stored("Text1"), "Buy milk");
+    }
+
     void aNewDayRebuildsTheNotesOnceNothingIsBeingTyped()
     {
         const auto day = [](int day) { return QString::number(toDateSerial(december(day))); };
