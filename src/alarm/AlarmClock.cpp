@@ -182,16 +182,17 @@ void AlarmClock::ring(DateSerial alarm, const QDateTime& now)
 {
     m_ringing = alarm;
     m_rangAt = now;
-    const QString label = labelsAt(m_slots, m_ringing);
-    startSound(shortTimeText(wallClockOf(m_ringing).second), label);
-    Q_EMIT ringingStarted(m_ringing, label);
+    startRinging(alarm, labelsAt(m_slots, m_ringing));
 }
 
-void AlarmClock::startSound(const QString& timeText, const QString& label)
+void AlarmClock::startRinging(DateSerial shown, const QString& label)
 {
+    m_ringingShown = shown;
+    m_ringingLabel = label;
     m_beepElapsed = 0;
     m_beepTimer.start();
-    m_notice.post(timeText, label, m_options.snoozeMinutes);
+    m_notice.post(shortTimeText(wallClockOf(shown).second), label, m_options.snoozeMinutes);
+    Q_EMIT ringingStarted(shown, label);
 }
 
 void AlarmClock::checkTimer(const QDateTime& now)
@@ -216,8 +217,7 @@ void AlarmClock::ringTimer(const QDateTime& now)
     writeStoredTimer({{}, m_timer.lastLength});
     SettingsStore::flush(AppTitle);
     const QDateTime end = timer().end.toLocalTime();
-    startSound(shortTimeText(end.time()), timerName(timer().label));
-    Q_EMIT ringingStarted(toDateSerial(end.date(), end.time()), timerName(timer().label));
+    startRinging(toDateSerial(end.date(), end.time()), timerName(timer().label));
 }
 
 void AlarmClock::beep()
@@ -236,8 +236,7 @@ void AlarmClock::beep()
     if (untilAnswered) {
         // The window stays to be answered; the desktop's notice now says that no one has.
         m_notice.withdraw();
-        m_notice.inform(tr("Alarm not answered"),
-                        alarmDayTimeAndLabel(m_ringing, labelsAt(m_slots, m_ringing)));
+        m_notice.inform(tr("Alarm not answered"), alarmDayTimeAndLabel(m_ringingShown, m_ringingLabel));
     }
 }
 

@@ -109,7 +109,8 @@ class AlarmClock : public QObject
     // The timer at its end: rung, or reported missed when its end passed unobserved too long ago.
     void checkTimer(const QDateTime& now);
     void ringTimer(const QDateTime& now);
-    void startSound(const QString& timeText, const QString& label);
+    // The sound, the desktop's notice and the window, for the alarm or timer shown as `shown`.
+    void startRinging(DateSerial shown, const QString& label);
     // The timer shows in the status line while it ends before the next alarm.
     bool timerShown(const QDateTime& now) const;
     void setTimer(const CountdownTimer& timer);
@@ -129,6 +130,9 @@ class AlarmClock : public QObject
     // The alarm being rung, 0 when none is, and the moment it began to ring.
     DateSerial m_ringing = 0;
     QDateTime m_rangAt;
+    // What the ringing shows, an alarm's or a timer's.
+    DateSerial m_ringingShown = 0;
+    QString m_ringingLabel;
     StoredTimer m_timer;
     bool m_timerRinging = false;
     QString m_statusText;

@@ -1,6 +1,7 @@
 #include "alarm/frmTimer.h"
 
 #include "alarm/AlarmClock.h"
+#include "core/CharacterLimit.h"
 #include "core/Fonts.h"
 #include "core/Twips.h"
 
@@ -16,8 +17,8 @@ constexpr double controlPoints = 8.25;
 
 } // namespace
 
-frmTimer::frmTimer(AlarmClock& alarmClock)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmTimer::frmTimer(AlarmClock& alarmClock, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_alarmClock(alarmClock)
 {
@@ -40,11 +41,11 @@ frmTimer::frmTimer(AlarmClock& alarmClock)
     std::tie(lblMinutes, txtMinutes) = addField("Minutes", tr("&Minutes"), 180, 900);
     std::tie(lblSeconds, txtSeconds) = addField("Seconds", tr("&Seconds"), 660, 900);
     std::tie(lblLabel, txtLabel) = addField("Label", tr("&Name"), 1140, 2760);
-    txtMinutes->setMaxLength(4);
-    txtSeconds->setMaxLength(2);
+    txtMinutes->setValidator(new CharacterLimit(4, txtMinutes));
+    txtSeconds->setValidator(new CharacterLimit(2, txtSeconds));
     for (QLineEdit* box : {txtMinutes, txtSeconds})
         box->setAlignment(Qt::AlignCenter);
-    txtLabel->setMaxLength(LongestAlarmLabel);
+    txtLabel->setValidator(new CharacterLimit(LongestAlarmLabel, txtLabel));
     txtLabel->setPlaceholderText(tr("Name"));
 
     const int length = m_alarmClock.lastTimerLength();

@@ -16,7 +16,8 @@ class frmTimer : public QDialog
     Q_OBJECT
 
   public:
-    explicit frmTimer(AlarmClock& alarmClock);
+    // Made with the clock as `owner`, it is the clock's dialog, as the other windows are.
+    explicit frmTimer(AlarmClock& alarmClock, QWidget* owner = nullptr);
 
     QLabel* lblMinutes;
     QLineEdit* txtMinutes;

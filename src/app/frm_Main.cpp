@@ -389,7 +389,7 @@ void frm_Main::itmCancelSnooze_Click()
 
 void frm_Main::itmTimer_Click()
 {
-    frmTimer window(m_alarmClock);
+    frmTimer window(m_alarmClock, this);
     window.exec();
 }
 
