@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Časovač %1 (pozastaveno)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Časovač %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Časovač</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Časovač</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuty</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>S&amp;ekundy</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Název</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Neplatný údaj</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Zadejte délku od 1 sekundy do 24 hodin: celé minuty a sekundy od 0 do 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Časovač už běží. Nahradit ho?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>Hodiny byly ukončeny. Spustí se samy pro budík %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>Č&amp;asovač…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>Pozastavi&amp;t časovač</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Zr&amp;ušit časovač</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>&amp;Obnovit časovač</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Timer %1 (pausiert)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Geben Sie eine Dauer von 1 Sekunde bis 24 Stunden ein: ganze Minuten und Sekunden von 0 bis 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Es läuft bereits ein Timer. Ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>Die Uhr wurde geschlossen. Sie startet sich für den Wecker am %1 selbst.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>&amp;Timer…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>Timer &amp;pausieren</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Timer abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>Timer &amp;fortsetzen</translation>
     </message>
 </context>
 <context>

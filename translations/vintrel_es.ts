@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Temporizador %1 (en pausa)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Temporizador %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minutos</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Segundos</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Entrada no válida</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Introduzca una duración de 1 segundo a 24 horas: minutos enteros y segundos de 0 a 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Ya hay un temporizador en marcha. ¿Reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>El reloj se ha cerrado. Se iniciará solo para la alarma del %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>&amp;Temporizador…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>&amp;Pausar temporizador</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Cance&amp;lar temporizador</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>Reanu&amp;dar temporizador</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Minuteur %1 (en pause)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Minuteur %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Minuteur</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Minuteur</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minutes</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Secondes</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Saisissez une durée de 1 seconde à 24 heures : des minutes entières et des secondes de 0 à 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Un minuteur est déjà réglé. Le remplacer ?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>L’horloge a été fermée. Elle se lancera d’elle-même pour l’alarme du %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>Minu&amp;teur…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>Mettre le minuteur en &amp;pause</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Annuler le minute&amp;ur</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>Reprendre le m&amp;inuteur</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Timer %1 (in pausa)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuti</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Secondi</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Valore non valido</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Inserisci una durata da 1 secondo a 24 ore: minuti interi e secondi da 0 a 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>C&apos;è già un timer impostato. Sostituirlo?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>L&apos;orologio è stato chiuso. Si avvierà da solo per la sveglia di %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>&amp;Timer…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>&amp;Pausa timer</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Annu&amp;lla timer</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>&amp;Riprendi timer</translation>
     </message>
 </context>
 <context>

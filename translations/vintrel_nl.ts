@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Timer %1 (gepauzeerd)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Seconden</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Naam</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Ongeldige invoer</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Voer een duur in van 1 seconde tot 24 uur: hele minuten en seconden van 0 tot 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Er loopt al een timer. Vervangen?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>De klok is afgesloten. Hij start vanzelf voor de wekker op %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>&amp;Timer…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>Timer &amp;pauzeren</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Timer annu&amp;leren</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>Timer &amp;hervatten</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>CountdownTimer</name>
+    <message>
+        <source>Timer %1 (paused)</source>
+        <translation>Minutnik %1 (wstrzymany)</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Minutnik %1</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Minutnik</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Alarm %1</source>
@@ -330,6 +345,49 @@
     </message>
 </context>
 <context>
+    <name>frmTimer</name>
+    <message>
+        <source>Timer</source>
+        <translation>Minutnik</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuty</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation>&amp;Sekundy</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nazwa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Invalid entry</source>
+        <translation>Nieprawidłowa wartość</translation>
+    </message>
+    <message>
+        <source>Enter a length from 1 second to 24 hours: whole minutes, and seconds from 0 to 59.</source>
+        <translation>Podaj czas od 1 sekundy do 24 godzin: pełne minuty i sekundy od 0 do 59.</translation>
+    </message>
+    <message>
+        <source>A timer is already set. Replace it?</source>
+        <translation>Minutnik jest już ustawiony. Zastąpić go?</translation>
+    </message>
+</context>
+<context>
     <name>frm_Main</name>
     <message>
         <source>There are notes entered for today, click to open daily notes.</source>
@@ -398,6 +456,22 @@
     <message>
         <source>The clock has been closed. It will start itself for the alarm on %1.</source>
         <translation>Zegar został zamknięty. Uruchomi się sam na alarm: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Timer…</source>
+        <translation>&amp;Minutnik…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Timer</source>
+        <translation>&amp;Wstrzymaj minutnik</translation>
+    </message>
+    <message>
+        <source>Cancel T&amp;imer</source>
+        <translation>Anuluj m&amp;inutnik</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me Timer</source>
+        <translation>Wznów minu&amp;tnik</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "alarm/BeepCount.h"
 #include "alarm/Beeper.h"
 #include "alarm/Snooze.h"
+#include "alarm/WholeSecond.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/TimeText.h"
@@ -34,6 +35,7 @@ void AlarmClock::start()
     const StoredAlarms stored = readStoredAlarms();
     m_options = stored.options;
     m_slots = stored.slots;
+    m_timer = readStoredTimer();
     for (AlarmSlot& slot : m_slots) {
         if (!slot.isOn)
             slot.nextAlarm = 0;
@@ -99,8 +101,37 @@ void AlarmClock::RecalculateAlarmSlots()
 void AlarmClock::ShowNextAlarm()
 {
     m_soonest = soonestOf(m_slots);
-    Q_EMIT nextAlarmTextChanged(nextAlarmText());
-    Q_EMIT soonestMomentChanged(m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest));
+    m_statusText = nextAlarmText();
+    Q_EMIT nextAlarmTextChanged(m_statusText);
+    Q_EMIT soonestMomentChanged(soonestMoment());
+}
+
+QDateTime AlarmClock::soonestMoment() const
+{
+    const QDateTime alarm = m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest);
+    if (timer().isRunning() && (!alarm.isValid() || timer().end < alarm))
+        return timer().end;
+    return alarm;
+}
+
+bool AlarmClock::timerShown(const QDateTime& now) const
+{
+    return timer().isSet() &&
+           (m_soonest == NoAlarmSentinel ||
+            wholeSecond(now).addSecs(secondsLeft(timer(), now)) <= dueMoment(m_soonest));
+}
+
+QString AlarmClock::nextAlarmText() const
+{
+    const QDateTime now = Clock::now();
+    if (timerShown(now))
+        return countdownText(secondsLeft(timer(), now), timer().isPaused());
+    return nextAlarmStatusText(m_soonest);
+}
+
+QString AlarmClock::nextAlarmLabel() const
+{
+    return timerShown(Clock::now()) ? timer().label : labelsAt(m_slots, m_soonest);
 }
 
 DateSerial AlarmClock::soonestSnooze() const
@@ -115,8 +146,15 @@ DateSerial AlarmClock::soonestSnooze() const
 
 void AlarmClock::check(const QDateTime& now)
 {
-    if (isRinging() || checkAlarm(m_soonest, now) == AlarmCheck::Wait)
+    checkTimer(now);
+    if (isRinging() || checkAlarm(m_soonest, now) == AlarmCheck::Wait) {
+        // The countdown, once a second, and only when its text changes.
+        if (!isRinging() && nextAlarmText() != m_statusText) {
+            m_statusText = nextAlarmText();
+            Q_EMIT nextAlarmTextChanged(m_statusText);
+        }
         return;
+    }
     // Of the alarms that have come (several, after a sleep or a closed clock), the last rings
     // if it is still in time, and those before it were missed.
     QList<MissedAlarm> missed = passedAlarms(now);
@@ -144,11 +182,42 @@ void AlarmClock::ring(DateSerial alarm, const QDateTime& now)
 {
     m_ringing = alarm;
     m_rangAt = now;
+    startRinging(alarm, labelsAt(m_slots, m_ringing));
+}
+
+void AlarmClock::startRinging(DateSerial shown, const QString& label)
+{
+    m_ringingShown = shown;
+    m_ringingLabel = label;
     m_beepElapsed = 0;
     m_beepTimer.start();
-    const QString label = labelsAt(m_slots, m_ringing);
-    m_notice.post(shortTimeText(wallClockOf(m_ringing).second), label, m_options.snoozeMinutes);
-    Q_EMIT ringingStarted(m_ringing, label);
+    m_notice.post(shortTimeText(wallClockOf(shown).second), label, m_options.snoozeMinutes);
+    Q_EMIT ringingStarted(shown, label);
+}
+
+void AlarmClock::checkTimer(const QDateTime& now)
+{
+    if (isRinging() || !timer().isRunning() || secondsLeft(timer(), now) > 0)
+        return;
+    if (-secondsLeft(timer(), now) <= MissedAlarmGraceSeconds) {
+        ringTimer(now);
+        return;
+    }
+    const QDateTime end = timer().end.toLocalTime();
+    const MissedAlarm missed{toDateSerial(end.date(), end.time()), timerName(timer().label)};
+    setTimer({});
+    reportMissed({missed});
+}
+
+void AlarmClock::ringTimer(const QDateTime& now)
+{
+    m_timerRinging = true;
+    m_rangAt = now;
+    // Stored as rung at once: a clock that ends while it rings does not ring it again.
+    writeStoredTimer({{}, m_timer.lastLength});
+    SettingsStore::flush(AppTitle);
+    const QDateTime end = timer().end.toLocalTime();
+    startRinging(toDateSerial(end.date(), end.time()), timerName(timer().label));
 }
 
 void AlarmClock::beep()
@@ -167,8 +236,7 @@ void AlarmClock::beep()
     if (untilAnswered) {
         // The window stays to be answered; the desktop's notice now says that no one has.
         m_notice.withdraw();
-        m_notice.inform(tr("Alarm not answered"),
-                        alarmDayTimeAndLabel(m_ringing, labelsAt(m_slots, m_ringing)));
+        m_notice.inform(tr("Alarm not answered"), alarmDayTimeAndLabel(m_ringingShown, m_ringingLabel));
     }
 }
 
@@ -191,6 +259,18 @@ void AlarmClock::endRinging(bool snoozed)
     m_beeper.silence();
     m_notice.withdraw();
     const QDateTime now = Clock::now();
+    if (m_timerRinging) {
+        m_timerRinging = false;
+        // Snoozed, it rings again so many minutes after the second it rang, or after now
+        // when that has passed.
+        const int snooze = 60 * m_options.snoozeMinutes;
+        const QDateTime again = wholeSecond(m_rangAt).addSecs(snooze);
+        setTimer(!snoozed ? CountdownTimer{}
+                 : again > now ? CountdownTimer{again, 0, timer().label}
+                               : runningTimer(now, snooze, timer().label));
+        Q_EMIT ringingEnded();
+        return;
+    }
     // Alarms whose minute came while this one rang had no ringing of their own; those before
     // it were reported as it began.
     QList<MissedAlarm> missed = passedAlarms(now);
@@ -225,6 +305,38 @@ void AlarmClock::cancelSnooze()
 void AlarmClock::playSample(const QString& soundFile)
 {
     m_beeper.playSample(soundFile);
+}
+
+void AlarmClock::startTimer(int seconds, const QString& label)
+{
+    m_timer.lastLength = seconds;
+    setTimer(runningTimer(Clock::now(), seconds, label));
+}
+
+void AlarmClock::pauseTimer()
+{
+    if (timer().isRunning())
+        setTimer({{}, std::max(secondsLeft(timer(), Clock::now()), 1), timer().label});
+}
+
+void AlarmClock::resumeTimer()
+{
+    if (timer().isPaused())
+        setTimer(runningTimer(Clock::now(), timer().pausedSeconds, timer().label));
+}
+
+void AlarmClock::cancelTimer()
+{
+    setTimer({});
+}
+
+void AlarmClock::setTimer(const CountdownTimer& timer)
+{
+    m_timer.timer = timer;
+    writeStoredTimer(m_timer);
+    if (!SettingsStore::flush(AppTitle))
+        Q_EMIT saveFailed();
+    ShowNextAlarm();
 }
 
 void AlarmClock::moveOn(const QList<int>& snoozedSlots, DateSerial snoozeUntil)

@@ -2,6 +2,7 @@
 
 #include "alarm/AlarmSlot.h"
 #include "alarm/AlarmStore.h"
+#include "alarm/CountdownTimer.h"
 #include "alarm/Scheduler.h"
 
 #include <QDateTime>
@@ -51,6 +52,15 @@ class AlarmClock : public QObject
     // The user wants to hear the sound chosen for the alarms.
     void playSample(const QString& soundFile);
 
+    // The timer: one at a time, rung like an alarm at the second it ends. Each change is
+    // stored, and a new one's length is kept for the next.
+    void startTimer(int seconds, const QString& label);
+    void pauseTimer();
+    void resumeTimer();
+    void cancelTimer();
+    const CountdownTimer& timer() const { return m_timer.timer; }
+    int lastTimerLength() const { return m_timer.lastLength; }
+
     // Reads the stored slots; a once-only slot that has rung or whose moment has passed is
     // switched off, and a snooze that has rung or passed is dropped (in memory: the next
     // save stores it so).
@@ -65,16 +75,20 @@ class AlarmClock : public QObject
     const AlarmOptions& options() const { return m_options; }
     int duration() const { return m_options.duration; }
     DateSerial soonestAlarm() const { return m_soonest; }
-    QString nextAlarmText() const { return nextAlarmStatusText(m_soonest); }
-    // The names of the alarms set for the soonest moment.
-    QString nextAlarmLabel() const { return labelsAt(m_slots, m_soonest); }
+    // The real moment of the soonest alarm, snooze or running timer; invalid when none is set.
+    QDateTime soonestMoment() const;
+    // The status line: the timer counting down while it comes before the next alarm, else
+    // the next alarm.
+    QString nextAlarmText() const;
+    // The names of the alarms set for the soonest moment, or the timer's.
+    QString nextAlarmLabel() const;
     // The soonest pending snooze; NoAlarmSentinel when none is.
     DateSerial soonestSnooze() const;
-    bool isRinging() const { return m_ringing != 0; }
+    bool isRinging() const { return m_ringing != 0 || m_timerRinging; }
 
   Q_SIGNALS:
     void nextAlarmTextChanged(const QString& text);
-    // The real moment the soonest alarm or snooze is due; invalid when none is set.
+    // The real moment the soonest alarm, snooze or running timer is due; invalid when none is.
     void soonestMomentChanged(const QDateTime& due);
     void ringingStarted(DateSerial alarm, const QString& label);
     // The chosen sound file of the ringing alarm could not be played; it beeps instead.
@@ -92,6 +106,14 @@ class AlarmClock : public QObject
     // Switches off the once-only slots whose moment has passed, and drops passed snoozes.
     void expireSlots();
     void ring(DateSerial alarm, const QDateTime& now);
+    // The timer at its end: rung, or reported missed when its end passed unobserved too long ago.
+    void checkTimer(const QDateTime& now);
+    void ringTimer(const QDateTime& now);
+    // The sound, the desktop's notice and the window, for the alarm or timer shown as `shown`.
+    void startRinging(DateSerial shown, const QString& label);
+    // The timer shows in the status line while it ends before the next alarm.
+    bool timerShown(const QDateTime& now) const;
+    void setTimer(const CountdownTimer& timer);
     void beep();
     void endRinging(bool snoozed);
     // After an alarm, rung or missed: reload, reschedule, show and store the slots, those in
@@ -108,6 +130,12 @@ class AlarmClock : public QObject
     // The alarm being rung, 0 when none is, and the moment it began to ring.
     DateSerial m_ringing = 0;
     QDateTime m_rangAt;
+    // What the ringing shows, an alarm's or a timer's.
+    DateSerial m_ringingShown = 0;
+    QString m_ringingLabel;
+    StoredTimer m_timer;
+    bool m_timerRinging = false;
+    QString m_statusText;
     QTimer m_beepTimer;
     int m_beepElapsed = 0;
 };

@@ -24,6 +24,12 @@ const QString gentleKey = QStringLiteral("gentle");
 const QString untilAnsweredKey = QStringLiteral("untilAnswered");
 const QString labelKey = QStringLiteral("label");
 const QString snoozeUntilKey = QStringLiteral("snoozeUntil");
+const QString timerEndKey = QStringLiteral("timerEnd");
+const QString timerLeftKey = QStringLiteral("timerLeft");
+const QString timerLabelKey = QStringLiteral("timerLabel");
+const QString timerLengthKey = QStringLiteral("timerLength");
+// No timer the clock sets ends after the year 9999.
+constexpr qint64 latestTimerEnd = 253402300799;
 
 // The stored whole number if it is plain decimal text within [lowest, highest].
 std::optional<int> storedInt(const QString& key, int lowest, int highest)
@@ -123,6 +129,29 @@ void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots)
         saveUnlessDefault(alarmKey(snoozeUntilKey, n), dateSerialText(slots[n].snoozeUntil),
                           QStringLiteral("0"));
     }
+}
+
+StoredTimer readStoredTimer()
+{
+    StoredTimer stored;
+    bool ok = false;
+    const qint64 end = GetSetting(AppTitle, AlarmSection, timerEndKey).toLongLong(&ok);
+    if (ok && end > 0 && end <= latestTimerEnd)
+        stored.timer.end = QDateTime::fromSecsSinceEpoch(end);
+    else
+        stored.timer.pausedSeconds = storedInt(timerLeftKey, 1, LongestTimerSeconds).value_or(0);
+    stored.timer.label = alarmLabel(GetSetting(AppTitle, AlarmSection, timerLabelKey));
+    stored.lastLength = storedInt(timerLengthKey, 1, LongestTimerSeconds).value_or(DefaultTimerSeconds);
+    return stored;
+}
+
+void writeStoredTimer(const StoredTimer& stored)
+{
+    const CountdownTimer& timer = stored.timer;
+    saveUnlessDefault(timerEndKey, timer.isRunning() ? QString::number(timer.end.toSecsSinceEpoch()) : QString(), QString());
+    saveUnlessDefault(timerLeftKey, QString::number(timer.pausedSeconds), QStringLiteral("0"));
+    saveUnlessDefault(timerLabelKey, timer.isSet() ? timer.label : QString(), QString());
+    saveUnlessDefault(timerLengthKey, QString::number(stored.lastLength), QString::number(DefaultTimerSeconds));
 }
 
 bool hasPassed(DateSerial moment, const QDateTime& now)

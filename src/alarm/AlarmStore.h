@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarm/AlarmSlot.h"
+#include "alarm/CountdownTimer.h"
 
 #include <QDateTime>
 #include <QString>
@@ -52,6 +53,19 @@ StoredAlarms readStoredAlarms();
 // Writes all 91 values, "dur" first, whether or not they changed, and the keys beside them;
 // the caller commits.
 void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots);
+
+// The timer and the last length started, kept beside the alarms only while they differ from
+// none and five minutes: "timerEnd" (the end in whole seconds since 1970, UTC) while it runs,
+// "timerLeft" (its seconds) while paused, "timerLabel" and "timerLength".
+struct StoredTimer {
+    CountdownTimer timer;
+    int lastLength = DefaultTimerSeconds;
+};
+
+// A value out of range reads as missing, and a timer without its end or its seconds as none.
+StoredTimer readStoredTimer();
+// The caller commits.
+void writeStoredTimer(const StoredTimer& stored);
 
 // The moment's minute began before `now`, at whole seconds; a moment no calendar holds is
 // long past.

@@ -5,6 +5,7 @@
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
+#include "alarm/frmTimer.h"
 #include "app/CalendarNames.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
@@ -140,6 +141,12 @@ void frm_Main::createMenu()
     itmCancelSnooze =
         addItem("itmCancelSnooze", tr("&Cancel Snooze"), "", &frm_Main::itmCancelSnooze_Click);
     itmCancelSnooze->setVisible(false);
+    itmTimer = addItem("itmTimer", tr("&Timer…"), "Ctrl+T", &frm_Main::itmTimer_Click);
+    itmPauseTimer = addItem("itmPauseTimer", tr("&Pause Timer"), "", &frm_Main::itmPauseTimer_Click);
+    itmCancelTimer = mnuMenu->addAction(tr("Cancel T&imer"), &m_alarmClock, &AlarmClock::cancelTimer);
+    itmCancelTimer->setObjectName(QStringLiteral("itmCancelTimer"));
+    for (QAction* item : {itmPauseTimer, itmCancelTimer})
+        item->setVisible(false);
     itmDailyNotes =
         addItem("itmDailyNotes", tr("View Daily &Notes"), "Ctrl+N", &frm_Main::itmDailyNotes_Click);
     SepOne = mnuMenu->addSeparator();
@@ -232,12 +239,14 @@ void frm_Main::Form_Unload()
 void frm_Main::informOfClosing()
 {
     const QDateTime handedOver = m_handOff ? m_handOff->finish() : QDateTime();
-    if (m_alarmClock.soonestAlarm() == NoAlarmSentinel)
+    const QDateTime soonest = m_alarmClock.soonestMoment();
+    if (!soonest.isValid())
         return;
-    if (handedOver.isValid() && handedOver == dueMoment(m_alarmClock.soonestAlarm())) {
+    if (handedOver.isValid() && handedOver == soonest) {
+        const QDateTime local = soonest.toLocalTime();
         m_notice.inform(tr("Alarm set"),
                         tr("The clock has been closed. It will start itself for the alarm on %1.")
-                            .arg(alarmDayAndTime(m_alarmClock.soonestAlarm())));
+                            .arg(alarmDayAndTime(toDateSerial(local.date(), local.time()))));
     } else {
         m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
                                              "ring until it is started again."));
@@ -302,6 +311,10 @@ void frm_Main::showNextAlarm(const QString& text)
     lblStatus->setFont(fittedFont(sansFont(statusPoints), text, lblStatus->contentsRect().width(), 6.5));
     lblStatus->setToolTip(m_alarmClock.nextAlarmLabel());
     itmCancelSnooze->setVisible(m_alarmClock.soonestSnooze() != NoAlarmSentinel);
+    const CountdownTimer& timer = m_alarmClock.timer();
+    itmPauseTimer->setVisible(timer.isSet());
+    itmPauseTimer->setText(timer.isPaused() ? tr("Resu&me Timer") : tr("&Pause Timer"));
+    itmCancelTimer->setVisible(timer.isSet());
     refreshTitle();
 }
 
@@ -372,6 +385,20 @@ void frm_Main::itmSetAlarm_Click()
 void frm_Main::itmCancelSnooze_Click()
 {
     m_alarmClock.cancelSnooze();
+}
+
+void frm_Main::itmTimer_Click()
+{
+    frmTimer window(m_alarmClock, this);
+    window.exec();
+}
+
+void frm_Main::itmPauseTimer_Click()
+{
+    if (m_alarmClock.timer().isPaused())
+        m_alarmClock.resumeTimer();
+    else
+        m_alarmClock.pauseTimer();
 }
 
 void frm_Main::itmDailyNotes_Click()

@@ -65,6 +65,10 @@ class frm_Main : public QMainWindow
     QAction* itmSetAlarm;
     // Shown while a snooze is pending.
     QAction* itmCancelSnooze;
+    QAction* itmTimer;
+    // Shown while a timer is set: "Pause Timer" or "Resume Timer", and "Cancel Timer".
+    QAction* itmPauseTimer;
+    QAction* itmCancelTimer;
     QAction* itmDailyNotes;
     QAction* SepOne;
     QAction* itmShowCalendar;
@@ -105,6 +109,8 @@ class frm_Main : public QMainWindow
 
     void itmSetAlarm_Click();
     void itmCancelSnooze_Click();
+    void itmTimer_Click();
+    void itmPauseTimer_Click();
     void itmDailyNotes_Click();
     void itmShowCalendar_Click();
     void itmHideCalendar_Click();

@@ -1,11 +1,13 @@
 #include "alarm/AlarmClock.h"
 #include "alarm/BeepCount.h"
+#include "alarm/CountdownTimer.h"
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
+#include "alarm/frmTimer.h"
 #include "app/frm_Main.h"
 #include "core/CharacterLimit.h"
 #include "core/Fonts.h"
@@ -341,6 +343,63 @@ private Q_SLOTS:
         QCOMPARE(m_seen.informed, missed);
         alarms.acknowledge();
         QCOMPARE(alarms.nextAlarmText(), next);
+    }
+
+    void timerLengthsAndTheirCountdown()
+    {
+        for (const auto& [minutes, seconds, length] : {std::tuple{"5", "00", 300}, {" 12 ", "", 720}, {"", "1", 1},
+                                                       {"1440", "0", 86400}, {"1440", "1", 0}, {"0", "0", 0}, {"2", "60", 0},
+                                                       {"-1", "30", 0}, {"1.5", "0", 0}, {"ab", "0", 0}, {"99999", "0", 0}})
+            QCOMPARE(timerLength(minutes, seconds).value_or(0), length);
+        QCOMPARE(QStringList({countdownText(719, false), countdownText(3900, false), countdownText(240, true), countdownText(-3, false)}),
+                 QStringList({"Timer 11:59", "Timer 1:05:00", "Timer 4:00 (paused)", "Timer 0:00"}));
+        QCOMPARE(timerName("") + "|" + timerName("Tea"), "Timer|Timer – Tea");
+    }
+
+    // A two-minute timer named Tea, from Monday 07:00:00.4, counts down on the status line and
+    // rings in the second it ends, once; snoozed, it rings again ten minutes after that second,
+    // also after a restart; paused, it keeps its seconds, and an alarm that comes before it
+    // takes the line; ringing late still rings, but more than five minutes late it is missed.
+    void aTimerRingsInItsSecond()
+    {
+        storeSlot(0, Frequency::Regular, DayChoice::MondayToSunday, "23", "30");
+        m_clock->set(at(2026, 12, 7, 7, 0).addMSecs(400));
+        std::optional<AlarmClock> alarms(std::in_place, m_seen, m_seen);
+        QSignalSpy ringing(&*alarms, &AlarmClock::ringingStarted);
+        QSignalSpy handedOver(&*alarms, &AlarmClock::soonestMomentChanged);
+        const auto tick = [&](int hour, int minute, int second) {
+            alarms->check(moveTo(at(2026, 12, 7, hour, minute, second).addMSecs(5)));
+            return alarms->nextAlarmText();
+        };
+        alarms->start();
+        alarms->startTimer(120, "Tea");
+        QCOMPARE(alarms->nextAlarmText() + alarms->nextAlarmLabel(), "Timer 2:00Tea");
+        QCOMPARE(handedOver.last().at(0).toDateTime(), at(2026, 12, 7, 7, 2));
+        QCOMPARE(tick(7, 1, 59), "Timer 0:01");
+        QVERIFY(ringing.isEmpty());
+        QCOMPARE(tick(7, 2, 0), "Timer 0:00");
+        QCOMPARE(ringing.size() + m_seen.posted.size(), 2);
+        QCOMPARE(m_seen.posted.last() + "|" + ringing.at(0).at(1).toString(), "07:02|Timer – Tea|10|Timer – Tea");
+        QVERIFY(!m_settings->onDisk(AlarmSection, "timerEnd").isValid()); // rung, as far as a restart knows
+        tick(7, 2, 40);
+        alarms->snooze();
+        QCOMPARE(stored({"timerEnd", "timerLength"}), QString::number(at(2026, 12, 7, 7, 12).toSecsSinceEpoch()) + " 120");
+        alarms.emplace(m_seen, m_seen).start();
+        QCOMPARE(alarms->nextAlarmText(), "Timer 9:20");
+        alarms->pauseTimer();
+        QCOMPARE(tick(23, 20, 40), "Timer 9:20 (paused)");
+        QCOMPARE(tick(23, 20, 41) + "|" + stored({"timerLeft"}), "Monday 23:30 (Next Alarm)|560");
+        m_clock->set(at(2026, 12, 7, 8, 0));
+        alarms.emplace(m_seen, m_seen).start();
+        alarms->resumeTimer();
+        QCOMPARE(tick(8, 9, 30), "Timer 0:00"); // ten seconds late
+        QCOMPARE(m_seen.posted.size(), 2);
+        alarms->acknowledge();
+        QCOMPARE(alarms->nextAlarmText() + stored({"timerEnd", "timerLeft"}), "Monday 23:30 (Next Alarm) ");
+        alarms->startTimer(60, {});
+        tick(8, 16, 1); // asleep through its end
+        QCOMPARE(m_seen.informed, QStringList{"Missed alarm: Monday 08:10 – Timer"});
+        QVERIFY(!alarms->timer().isSet() && !alarms->isRinging() && m_seen.posted.size() == 2);
     }
 
     // Slot 0 and 1 hold what no save writes (a pattern on a once-only slot, for one): they
@@ -681,6 +740,76 @@ private Q_SLOTS:
         const int height = named.height();
         named.showSoundFailure();
         QVERIFY(named.height() > height && named.lbl_sound->geometry().bottom() < named.height());
+    }
+
+    // Ctrl+T, a number, Return: a timer of so many minutes, counting down in the title, with
+    // Pause, Resume and Cancel in the menu while it is set. Escape changes nothing; a length out
+    // of range is refused and the window stays; a second timer replaces the first only if the
+    // user says so.
+    void aTimerFromTheKeyboard()
+    {
+        frm_Main main(m_seen, m_seen);
+        main.Form_Load();
+        main.show();
+        // The key goes through the window system's queue: the window is looked for until it opens.
+        const auto withTimerWindow = [&](const std::function<void(frmTimer&)>& act) {
+            bool seen = false;
+            QTimer poll;
+            poll.setInterval(10);
+            connect(&poll, &QTimer::timeout, &main, [&] {
+                auto* window = qobject_cast<frmTimer*>(QApplication::activeModalWidget());
+                if (!window)
+                    return;
+                poll.stop();
+                seen = true;
+                const auto closing = qScopeGuard([window] { window->reject(); }); // even after a failure
+                act(*window);
+            });
+            poll.start();
+            main.activateWindow();
+            if (!QTest::qWaitForWindowActive(&main))
+                return false;
+            QTest::keyClick(main.windowHandle(), Qt::Key_T, Qt::ControlModifier);
+            return QTest::qWaitFor([&] { return seen && !QApplication::activeModalWidget(); }, 2000);
+        };
+        const auto menu = [&] { return QString("%1 %2 %3").arg(main.itmPauseTimer->isVisible()).arg(main.itmPauseTimer->text()).arg(main.itmCancelTimer->isVisible()); };
+        QCOMPARE(menu(), "0 &Pause Timer 0");
+        QVERIFY(withTimerWindow([](frmTimer& window) {
+            QCOMPARE(window.focusWidget(), window.txtMinutes);
+            QCOMPARE(window.txtMinutes->selectedText() + ":" + window.txtSeconds->text(), "5:00");
+            QTest::keyClicks(window.txtMinutes, "12");
+            QTest::keyClick(window.txtMinutes, Qt::Key_Return);
+        }));
+        m_clock->advanceSeconds(1);
+        main.Timer1_Timer();
+        QCOMPARE(main.windowTitle() + " " + menu(), "Timer 11:59 1 &Pause Timer 1");
+
+        main.itmPauseTimer->trigger();
+        QCOMPARE(main.windowTitle() + " " + menu(), "Timer 11:59 (paused) 1 Resu&me Timer 1");
+        QVERIFY(withTimerWindow([](frmTimer& window) {
+            QTest::keyClicks(window.txtMinutes, "3");
+            QTest::keyClick(&window, Qt::Key_Escape);
+        }));
+        QCOMPARE(main.windowTitle() + QString::number(main.alarmClock().lastTimerLength()), "Timer 11:59 (paused)720");
+        QVERIFY(withTimerWindow([](frmTimer& window) {
+            for (const auto& [minutes, seconds] : {std::pair{"0", "0"}, {"1441", "0"}, {"1", "75"}}) {
+                window.txtMinutes->setText(minutes);
+                window.txtSeconds->setText(seconds);
+                const auto refused = answerNextBox(QMessageBox::Ok);
+                QTest::keyClick(window.txtSeconds, Qt::Key_Return);
+                QVERIFY2(refused->startsWith("Enter a length from 1 second to 24 hours"), minutes);
+                QVERIFY(window.isVisible() && window.focusWidget() == window.txtMinutes && window.txtMinutes->selectedText() == minutes);
+            }
+            window.txtSeconds->setText("30");
+            for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+                const auto asked = answerNextBox(answer);
+                QTest::keyClick(window.txtMinutes, Qt::Key_Return);
+                QCOMPARE(*asked, "A timer is already set. Replace it?");
+            }
+        }));
+        QCOMPARE(main.windowTitle() + " " + menu(), "Timer 1:30 1 &Pause Timer 1");
+        main.itmCancelTimer->trigger();
+        QCOMPARE(main.windowTitle() + " " + menu() + stored({"timerEnd", "timerLength"}), "Alarm is OFF 0 &Pause Timer 0 90");
     }
 
     // Missed while the computer slept: listed, a line each, beside the clock, which the

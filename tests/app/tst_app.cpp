@@ -2,6 +2,7 @@
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
+#include "alarm/frmTimer.h"
 #include "app/CommandLine.h"
 #include "app/QtPlatform.h"
 #include "app/Translations.h"
@@ -236,10 +237,11 @@ private Q_SLOTS:
         notes.Form_Load();
         frmAbout about;
         about.Form_Load();
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about})
+        frmTimer timer(main.alarmClock());
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer})
             window->show();
         QStringList found;
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, main.notification(), main.missedAlarms()})
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer, main.notification(), main.missedAlarms()})
             found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window) << clipped(window);
         main.itmShowCalendar->trigger(); // Qt's own, with the month's name
         QStringList calendar = unnamed(QAccessible::queryAccessibleInterface(main.Calendar1), "Calendar1", &main);
@@ -250,6 +252,8 @@ private Q_SLOTS:
             alarms.showReach(reachText(reach));
             found << clipped(&alarms);
         }
+        Q_EMIT main.alarmClock().nextAlarmTextChanged(countdownText(LongestTimerSeconds - 1, true));
+        found << clipped(&main);
         // The status line with each weekday.
         for (int day = 7; day < 14; ++day) {
             Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));

@@ -142,8 +142,9 @@ private Q_SLOTS:
 
     // A daily 07:30 alarm named by the user, from Monday 07:00. The manager refuses a timer
     // that wakes the computer, and takes it without; the alarm rings and is handed over for
-    // Tuesday. "Ring When Closed" switched off removes the timer, and is stored; on again,
-    // the closing notice says when the clock starts itself. A manager that does not answer,
+    // Tuesday. "Ring When Closed" switched off removes the timer, and is stored; on again, a
+    // countdown is handed over to its second, and the closing notice says when the clock
+    // starts itself. A manager that does not answer,
     // asked as a clock closes at once, leaves nothing behind and the choice greyed.
     void theNextAlarmIsHandedToTheServiceManager()
     {
@@ -179,9 +180,10 @@ private Q_SLOTS:
             QCOMPARE(settings.onDisk("Main", "ringWhenClosed"), "0");
             QCOMPARE(reachText(handOff.reach()), "Alarms ring only while the clock is running.");
             main.itmRingWhenClosed->trigger();
+            main.alarmClock().startTimer(600, "Tea"); // before Tuesday's alarm, to the second
             main.close();
-            QCOMPARE(manager.calls.last(), "restart 2026-12-08 07:30:00 UTC");
-            QCOMPARE(seen.informed.last(), "Alarm set: The clock has been closed. It will start itself for the alarm on Tuesday 07:30.");
+            QCOMPARE(manager.calls.last(), "restart 2026-12-07 07:40:01 UTC");
+            QCOMPARE(seen.informed.last(), "Alarm set: The clock has been closed. It will start itself for the alarm on Monday 07:40.");
         }
         QVERIFY(!settings.onDisk("Main", "ringWhenClosed").isValid());
         manager.absent = true;
