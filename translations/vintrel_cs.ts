@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>sobota a neděle</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>datum…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>vybrané dny…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Neočekávaný argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Datum budíku</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Datum budíku</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>kromě %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Vybrané dny</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>Samstag &amp; Sonntag</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>An einem Datum…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>Gewählte Tage…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Weckerdatum</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Weckerdatum</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>Außer %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Gewählte Tage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

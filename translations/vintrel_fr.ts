@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>Week-end</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>À une date…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>Jours choisis…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Date de l’alarme</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Date de l’alarme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>Sauf %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Jours choisis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>Sabato e domenica</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>In una data…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>Giorni scelti…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento «%1» inatteso.</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Data della sveglia</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Data della sveglia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>Tranne %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Giorni scelti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

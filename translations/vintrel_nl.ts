@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>zaterdag en zondag</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>op een datum…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>gekozen dagen…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Onverwacht argument ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Wekkerdatum</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Wekkerdatum</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>behalve %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Gekozen dagen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

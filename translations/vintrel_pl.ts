@@ -65,6 +65,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>sobota i niedziela</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>w dniu…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>wybrane dni…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -109,6 +117,47 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Data alarmu</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Data alarmu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>oprócz %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Wybrane dni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>

@@ -9,10 +9,9 @@
 constexpr DateSerial NoAlarmSentinel = 2000000.0;
 
 // When the slot next goes off, seen from `now`: the first day from today on (today only
-// while `now` is before the alarm's minute) whose weekday the day choice names. 0 when
-// the slot is off, names no days, or its hour or minute does not read as a number.
-DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
-                         const QString& minuteText, const QDateTime& now);
+// while `now` is before the alarm's minute) whose weekday the day choice names; for a slot
+// set to a date, that date unless it lies before such a first day. 0 when the slot is off,
+// names no days, its date has passed, or its hour or minute does not read as a number.
 DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
 
 // The soonest of the slots' next alarms and pending snoozes (0 is neither);

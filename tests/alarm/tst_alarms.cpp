@@ -1,5 +1,8 @@
 #include "alarm/AlarmClock.h"
 #include "alarm/BeepCount.h"
+#include "alarm/DateChooser.h"
+#include "alarm/DaysChooser.h"
+#include "alarm/DayTexts.h"
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
@@ -57,6 +60,19 @@ void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char
         SaveSetting(AppTitle, AlarmSection, alarmKey(fields[field], n), values[field]);
 }
 
+// A slot switched on, at `time` ("07:30").
+AlarmSlot slotAt(int frequency, int dayChoice, const QString& time, DateSerial next = 0)
+{
+    AlarmSlot slot;
+    slot.isOn = true;
+    slot.frequency = qint16(frequency);
+    slot.dayChoice = qint16(dayChoice);
+    slot.hourText = time.section(':', 0, 0);
+    slot.minuteText = time.section(':', 1);
+    slot.nextAlarm = next;
+    return slot;
+}
+
 void typeInto(QLineEdit* box, const QString& text)
 {
     box->window()->activateWindow(); // a message box may have had it
@@ -80,6 +96,28 @@ class TestAlarms : public QObject
 
     QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
     QDateTime moveTo(const QDateTime& moment) { m_clock->set(moment); return moment; }
+
+    // Runs `open`, and `answer` in the window of that type it opens; false when none came. The
+    // window is closed after a failed check too.
+    template <typename Chooser>
+    static bool answered(const std::function<void()>& open, const std::function<void(Chooser&)>& answer)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<Chooser*>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            seen = true;
+            const auto closing = qScopeGuard([chooser] {
+                if (chooser->isVisible())
+                    chooser->reject();
+            });
+            QTRY_COMPARE(QApplication::activeWindow(), chooser);
+            answer(*chooser);
+        });
+        open();
+        return seen;
+    }
 
 private Q_SLOTS:
     void init()
@@ -105,9 +143,10 @@ private Q_SLOTS:
             {at(2026, 12, 7, 7, 0), -1, "07:30", {}}, // nothing chosen
             {at(2026, 12, 7, 7, 0), 8, "ab:30", {}}};
         for (const auto& [now, dayChoice, time, expected] : cases) {
-            const QStringList hm = QString(time).split(':');
-            QCOMPARE(NextAlarmTime(true, dayChoice, hm[0], hm[1], now), expected.isValid() ? toDateSerial(expected) : 0.0);
-            QCOMPARE(NextAlarmTime(false, dayChoice, hm[0], hm[1], now), 0.0);
+            AlarmSlot slot = slotAt(Frequency::Regular, dayChoice, time);
+            QCOMPARE(NextAlarmTime(slot, now), expected.isValid() ? toDateSerial(expected) : 0.0);
+            slot.isOn = false;
+            QCOMPARE(NextAlarmTime(slot, now), 0.0);
         }
         // Stored with 15 digits, most minutes lie a hair below or above the exact one.
         for (int minute = 0; minute < 24 * 60; ++minute) {
@@ -118,6 +157,52 @@ private Q_SLOTS:
         for (const auto& [text, value] : {std::pair{"46001,3125", 46001.3125}, {" 46023 ", 46023.0},
                                           {"tomorrow", -1.0}, {"46,001.3125", -1.0}, {"inf", -1.0}})
             QCOMPARE(parseDateSerial(text).value_or(-1), value);
+    }
+
+    void chosenDaysAndDates_data()
+    {
+        QTest::addColumn<QString>("choice"); // weekdays as digits, Monday 1, or a date
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QDateTime>("due"); // in UTC; none when invalid
+        const auto utc = [](int year, int month, int day, int hour, int minute) {
+            return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+        };
+        const int nextOfMonWedFri[]{9, 9, 11, 11, 14, 14, 14};
+        for (int day = 7; day <= 13; ++day)
+            QTest::newRow(qPrintable("135 from day " + QString::number(day))) << "135" << at(2026, 12, day, 8, 0) << "07:30" << utc(2026, 12, nextOfMonWedFri[day - 7], 7, 30);
+        QTest::newRow("on its day before its minute") << "135" << at(2026, 12, 9, 7, 29, 59) << "07:30" << utc(2026, 12, 9, 7, 30);
+        QTest::newRow("into March") << "15" << at(2026, 2, 28, 8, 0) << "07:30" << utc(2026, 3, 2, 7, 30);
+        QTest::newRow("into the new year") << "246" << at(2026, 12, 31, 8, 0) << "07:30" << utc(2027, 1, 2, 7, 30);
+        QTest::newRow("in the hour summer time skips") << "37" << at(2027, 3, 27, 12, 0) << "01:30" << utc(2027, 3, 28, 1, 0);
+        QTest::newRow("in the hour autumn repeats") << "37" << at(2027, 10, 30, 12, 0) << "01:30" << utc(2027, 10, 31, 0, 30);
+        QTest::newRow("no days") << "" << at(2026, 12, 7, 7, 0) << "07:30" << QDateTime();
+        QTest::newRow("three weeks ahead") << "2026-12-28" << at(2026, 12, 7, 7, 0) << "07:30" << utc(2026, 12, 28, 7, 30);
+        QTest::newRow("a year ahead") << "2027-12-07" << at(2026, 12, 7, 7, 0) << "07:30" << utc(2027, 12, 7, 7, 30);
+        QTest::newRow("today before its minute") << "2026-12-07" << at(2026, 12, 7, 7, 29, 59) << "07:30" << utc(2026, 12, 7, 7, 30);
+        QTest::newRow("today in its minute") << "2026-12-07" << at(2026, 12, 7, 7, 30) << "07:30" << QDateTime();
+        QTest::newRow("yesterday") << "2026-12-06" << at(2026, 12, 7, 7, 0) << "07:30" << QDateTime();
+        QTest::newRow("a date in the skipped hour") << "2027-03-28" << at(2026, 12, 7, 7, 0) << "01:30" << utc(2027, 3, 28, 1, 0);
+    }
+
+    // Chosen weekdays ring on the first of them from today on, a date on that date, at the
+    // alarm's minute, or at the end of the hour summer time skips.
+    void chosenDaysAndDates()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QDateTime, now);
+        QFETCH(QString, time);
+        QFETCH(QDateTime, due);
+        AlarmSlot slot = slotAt(Frequency::Regular, DayChoice::ChosenDays, time);
+        slot.chosenDate = QDate::fromString(choice, Qt::ISODate);
+        if (slot.chosenDate.isValid()) {
+            slot.frequency = Frequency::OnceOnly;
+            slot.dayChoice = DayChoice::OnDate;
+        }
+        for (QChar day : slot.chosenDate.isValid() ? QString() : choice)
+            slot.chosenDays.set(day.digitValue() - 1);
+        const DateSerial next = NextAlarmTime(slot, now);
+        QCOMPARE(next ? dueMoment(next).toUTC() : QDateTime(), due);
     }
 
     // Lateness counts in real time. A minute the clock skips for summer time is due at the
@@ -151,8 +236,8 @@ private Q_SLOTS:
             const QDateTime now = check.toLocalTime();
             const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
             QCOMPARE(checkAlarm(serial, now), expected);
-            QCOMPARE(oneOffExpired({true, Frequency::OnceOnly, 0, "07", "30", serial, {}, 0}, now.addMSecs(900)), expired);
-            QVERIFY(!oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial, {}, 0}, now.addDays(9)));
+            QCOMPARE(oneOffExpired(slotAt(Frequency::OnceOnly, 0, "07:30", serial), now.addMSecs(900)), expired);
+            QVERIFY(!oneOffExpired(slotAt(Frequency::Regular, 0, "07:30", serial), now.addDays(9)));
             // The status line shows the alarm as set, also where the clock skips it.
             QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
         }
@@ -171,9 +256,25 @@ private Q_SLOTS:
         slots[3].nextAlarm = slots[8].nextAlarm = december(10, 6, 15);
         slots[11].nextAlarm = december(8, 7, 5); // slots off hold 0
         QCOMPARE(nextAlarmStatusText(soonestOf(slots), QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
-        QCOMPARE(dayListTexts(Frequency::OnceOnly).size(), 7);
-        QCOMPARE(dayListTexts(Frequency::Regular).mid(6), QStringList({"Sunday", "Monday to Friday",
-                                                                       "Monday to Sunday", "Saturday & Sunday"}));
+        const auto entries = [](int frequency) {
+            QStringList texts;
+            for (const DayEntry& entry : dayList(frequency).mid(6))
+                texts << entry.text + '=' + QString::number(entry.choice);
+            return texts;
+        };
+        QCOMPARE(entries(Frequency::OnceOnly), QStringList({"Sunday=6", "On a date…=11"}));
+        QCOMPARE(entries(Frequency::Regular), QStringList({"Sunday=6", "Monday to Friday=7", "Monday to Sunday=8",
+                                                          "Saturday & Sunday=9", "Chosen days…=10"}));
+        // Chosen days that a choice of old names are stored as that choice; the others are
+        // shown briefly in the week's order, more than four by those left out.
+        const QLocale english(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
+        for (const auto& [days, choice] : {std::pair{0b0000100, 2}, {0b0011111, 7}, {0b1111111, 8}, {0b1100000, 9}, {0b1000001, 10}})
+            QCOMPARE(dayChoiceFor(Weekdays(days)), choice);
+        for (const auto& [days, text] : {std::pair{0b1000001, "Sun, Mon"}, {0b1010101, "Sun, Mon, Wed, Fri"},
+                                         {0b0101111, "All but Sun, Fri"}, {0b1111110, "All but Mon"}})
+            QCOMPARE(weekdaysText(Weekdays(days), english), text);
+        QCOMPARE(weekdaysText(Weekdays(0b1000001), german) + " / " + dayAndDateText(QDate(2026, 12, 22), german), "Mo., So. / Di. 22 Dez. 2026");
+        QCOMPARE(dayAndDateText(QDate(2026, 12, 22), english), "Tue 22 Dec 2026");
         // A once-only list has no patterns: a pattern becomes Monday, a weekday stays.
         for (const auto& [frequency, choice, kept] : {std::tuple{0, 6, 6}, {0, 7, 0}, {1, 9, 9}, {0, -1, -1}})
             QCOMPARE(dayChoiceKeptFor(frequency, choice), kept);
@@ -301,9 +402,14 @@ private Q_SLOTS:
         QTest::newRow("four minutes late") << at0730 << QTime(7, 34, 59) << "07:30" << QStringList() << "Tuesday 07:30 (Next Alarm)";
         QTest::newRow("an hour late") << at0730 << QTime(8, 30) << "" << QStringList{"Missed alarm: Monday 07:30"} << "Tuesday 07:30 (Next Alarm)";
         QTest::newRow("once only") << QString(at0730).replace("comFreq%200=1\ncomDays%200=8", "comFreq%200=0\ncomDays%200=0")
-                                   << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF";
+                                   << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF, slot 0 off";
         QTest::newRow("a snooze") << daily(0, "07", "30", december(8, 7, 30)) + "snoozeUntil%200=" + dateSerialText(december(7, 7, 40))
                                   << QTime(7, 41) << "07:40" << QStringList() << "Tuesday 07:30 (Next Alarm)";
+        const QString dated = QString(at0730).replace("comFreq%200=1\ncomDays%200=8", "comFreq%200=0\ncomDays%200=0") + "date%200=46363\n";
+        QTest::newRow("on a date") << dated << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF, slot 0 off";
+        QTest::newRow("on a date, missed") << dated << QTime(8, 30) << "" << QStringList{"Missed alarm: Monday 07:30"} << "Alarm is OFF, slot 0 off";
+        QTest::newRow("on a date passed when saved") << QString(dated).replace(dateSerialText(december(7, 7, 30)), "0")
+                                                     << QTime(7, 0) << "" << QStringList() << "Alarm is OFF, slot 0 off";
         QTest::newRow("one missed, one in time") << daily(0, "06", "00", december(7, 6, 0)) + daily(1, "07", "28", december(7, 7, 28))
                                                  << QTime(7, 30) << "07:28" << QStringList{"Missed alarm: Monday 06:00"} << "Tuesday 06:00 (Next Alarm)";
     }
@@ -327,51 +433,60 @@ private Q_SLOTS:
         QCOMPARE(ringing.isEmpty() ? "" : shortTimeText(wallClockOf(ringing.at(0).at(0).toDouble()).second), rings);
         QCOMPARE(m_seen.informed, missed);
         alarms.acknowledge();
-        QCOMPARE(alarms.nextAlarmText(), next);
+        QCOMPARE(alarms.nextAlarmText() + (alarms.slots()[0].isOn ? "" : ", slot 0 off"), next);
     }
 
-    // Slot 0 and 1 hold what no save writes (a pattern on a once-only slot, for one): they
-    // read as the defaults; slot 2 keeps the text it holds; slot 3 was never saved but for a
-    // name on two lines. A save writes all ninety-one values, and the keys beside them only
-    // while they hold more than their defaults, exactly as typed.
-    void valuesNoSaveWritesLoadAsDefaultsAndASaveWritesAll()
+    // A date three weeks ahead is handed over, rings once and is off, the date kept.
+    void anAlarmOnADate()
     {
-        m_settings->writeFile("[AlarmSetting]\ndur=61\nchkOn%200=2\ncomFreq%200=1\ncomDays%200=10\n"
-                              "chkOn%201=yes\ncomFreq%201=0\ncomDays%201=8\ncomFreq%202=-1\n"
-                              "comDays%202=3\nDateTime%202=tomorrow\ntxtHr%202=ab\nsnoozeUntil%202=x\n"
-                              "label%203=two\\nlines\nsnooze=61\ngentle=yes\nsound=bell.ogg\n");
+        storeSlot(0, Frequency::OnceOnly, 0, "07", "30", december(28, 7, 30));
+        SaveSetting(AppTitle, AlarmSection, "date 0", "46384"); // Monday 28 December
         AlarmClock alarms(m_seen, m_seen);
-        QSignalSpy failed(&alarms, &AlarmClock::saveFailed);
+        QSignalSpy handedOver(&alarms, &AlarmClock::soonestMomentChanged);
         alarms.start();
-        SlotTable slots = alarms.slots();
-        const AlarmOptions& options = alarms.options();
-        QStringList read{QStringLiteral("%1 %2 %3 %4").arg(options.duration).arg(options.snoozeMinutes).arg(options.soundFile).arg(options.gentle)};
-        for (const AlarmSlot& slot : QList<AlarmSlot>(slots.begin(), slots.begin() + 4))
-            read << QStringLiteral("%1 %2 %3 %4:%5 %6 %7 %8").arg(slot.isOn).arg(slot.frequency).arg(slot.dayChoice)
-                        .arg(slot.hourText, slot.minuteText).arg(slot.nextAlarm).arg(slot.snoozeUntil).arg(slot.label);
-        QCOMPARE(read, QStringList({"5 10  0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
-        slots[2].hourText = "12";
-        slots[3].label.clear();
-        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0};
-        slots[14].hourText = "7"; // kept as typed: the window pads it
-        AlarmOptions saved{60, DefaultSnoozeMinutes, {}, false};
-        alarms.saveSettings(slots, saved);
-        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 91);
-        QCOMPARE(stored({"dur", "chkOn 4", "comFreq 4", "comDays 4", "txtHr 4", "txtMin 4", "DateTime 5", "txtHr 14"}),
-                 "60 1 1 9 06 45 0 7");
-        QCOMPARE(stored({"DateTime 4", "DateTime 2"}), dateSerialText(december(12, 6, 45)) + " 0");
-        slots[4].label = "Pills; \"=[#] 'x' \\ 💊 Таблетки 薬";
-        saved = {60, 25, "/home/me/Alarm sounds/bell=1;.ogg", true};
-        alarms.saveSettings(slots, saved);
-        QCOMPARE(m_settings->onDisk(AlarmSection).toInt(), 95);
-        SettingsStore::reopen();
-        const StoredAlarms reread = readStoredAlarms();
-        QVERIFY(reread.options == saved && reread.slots[4].label == slots[4].label);
-        QCOMPARE(failed.size(), 0);
-        // A directory in the file's place makes every save fail, even for root.
-        QVERIFY(QFile::remove(m_settings->fileName()) && QDir().mkpath(m_settings->fileName()));
-        alarms.saveSettings(slots, saved);
-        QCOMPARE(failed.size(), 1);
+        QCOMPARE(handedOver.constLast().at(0).toDateTime(), at(2026, 12, 28, 7, 30));
+        alarms.check(moveTo(at(2026, 12, 28, 7, 30)));
+        QVERIFY(alarms.isRinging());
+        alarms.acknowledge();
+        QCOMPARE(alarms.nextAlarmText() + ' ' + stored({"chkOn 0", "comDays 0", "date 0"}), "Alarm is OFF 0 0 46384");
+    }
+
+    void chosenDaysAndDatesStored_data()
+    {
+        QTest::addColumn<QString>("stored"); // beside slot 0's other keys
+        QTest::addColumn<QString>("read");   // its day choice, chosen days, date
+        QTest::addColumn<QString>("written"); // "comDays 0", "days 0", "date 0"
+        QTest::newRow("chosen days") << "comFreq 0=1\ncomDays 0=2\ndays 0=356" << "10 356 " << "2 356 ";
+        QTest::newRow("an earlier version's choice") << "comFreq 0=1\ncomDays 0=3\ndays 0=356" << "3  " << "3  ";
+        QTest::newRow("chosen days on a once-only row") << "comFreq 0=0\ncomDays 0=2\ndays 0=356" << "2  " << "2  ";
+        QTest::newRow("not weekdays") << "comFreq 0=1\ncomDays 0=2\ndays 0=3a6" << "2  " << "2  ";
+        QTest::newRow("past Sunday") << "comFreq 0=1\ncomDays 0=2\ndays 0=368" << "2  " << "2  ";
+        QTest::newRow("no days") << "comFreq 0=1\ncomDays 0=2\ndays 0=" << "2  " << "2  ";
+        QTest::newRow("a pattern") << "comFreq 0=1\ncomDays 0=7\ndays 0=12345" << "7 12345 " << "7  ";
+        QTest::newRow("a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384" << "11  2026-12-28" << "0  46384";
+        QTest::newRow("a date an earlier version moved") << "comFreq 0=0\ncomDays 0=3\ndate 0=46384" << "3  " << "3  ";
+        QTest::newRow("a date on a regular row") << "comFreq 0=1\ncomDays 0=0\ndate 0=46384" << "0  " << "0  ";
+        QTest::newRow("a date with a time") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384.5" << "0  " << "0  ";
+        QTest::newRow("not a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=soon" << "0  " << "0  ";
+    }
+
+    // The days and the date are read only while "comDays 0" holds their nearest weekday, which
+    // an earlier version rings on; anything else reads as if absent, and is gone at the next save.
+    void chosenDaysAndDatesStored()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, read);
+        QFETCH(QString, written);
+        m_settings->writeFile(("[AlarmSetting]\n" + stored.replace(" 0=", "%200=")).toUtf8());
+        AlarmClock alarms(m_seen, m_seen);
+        alarms.start();
+        const AlarmSlot& slot = alarms.slots()[0];
+        QString digits;
+        for (int day = 1; day <= 7; ++day)
+            digits += slot.chosenDays.test(day - 1) ? QString::number(day) : "";
+        QCOMPARE(QString::number(slot.dayChoice) + ' ' + digits + ' ' + slot.chosenDate.toString(Qt::ISODate), read);
+        alarms.saveSettings(alarms.slots(), alarms.options());
+        QCOMPARE(this->stored({"comDays 0", "days 0", "date 0"}), written);
     }
 
     // The sound module is loaded at the first sound only; beside the tests, with no audio
@@ -485,6 +600,72 @@ private Q_SLOTS:
         window.fraSound->comSound->setCurrentIndex(0); // back to the beep
         QTest::mouseClick(window.fraSound->cmdPlay, Qt::LeftButton);
         QCOMPARE(m_seen.samples, QStringList{""});
+    }
+
+    // The last entry of a row's day list opens a window of its own, by the keyboard: in the
+    // week's order, OK refused with no day ticked, Escape keeping the choice before; chosen
+    // again, with the days ticked. The calendar starts today and moves as the clock's does.
+    // Saved, both are stored; switched to the other frequency, each keeps its nearest weekday.
+    void chosenDaysAndADateFromTheKeyboard()
+    {
+        AlarmClock alarms(m_seen, m_seen);
+        alarms.start();
+        frm_SetAlarm window(alarms);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto key = [](Qt::Key key, int times = 1, Qt::KeyboardModifier modifier = Qt::NoModifier) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), key, modifier);
+        };
+        window.chkOn[0]->setChecked(true);
+        window.chkOn[1]->setChecked(true);
+        window.comFreq[0]->setCurrentIndex(Frequency::Regular);
+        QStringList order;
+        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_End); }, [&](DaysChooser& chooser) {
+            for (int day = 0; day < 7; ++day, key(Qt::Key_Tab)) {
+                auto* box = qobject_cast<QCheckBox*>(QApplication::focusWidget());
+                order << box->objectName() + (box->isChecked() ? "+" : "");
+            }
+            chooser.chkDay[0]->setFocus();
+            key(Qt::Key_Space);
+            key(Qt::Key_Return);
+            QVERIFY(chooser.isVisible() && !chooser.cmdOK->isEnabled());
+            key(Qt::Key_Escape);
+        }));
+        QCOMPARE(order.join(' '), "chkDay_7 chkDay_1+ chkDay_2 chkDay_3 chkDay_4 chkDay_5 chkDay_6");
+        QCOMPARE(window.comDays[0]->currentText(), "Monday");
+        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_End); }, [&](DaysChooser& chooser) {
+            key(Qt::Key_Tab); // Monday, ticked
+            key(Qt::Key_Space);
+            key(Qt::Key_Tab, 2);
+            key(Qt::Key_Space);
+            key(Qt::Key_Tab, 2);
+            key(Qt::Key_Space);
+            QVERIFY(chooser.chkDay[4]->hasFocus());
+            key(Qt::Key_Return);
+        }));
+        QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
+        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_Down, Qt::AltModifier); QTest::keyClick(window.comDays[0]->view(), Qt::Key_Return); },
+                                      [&](DaysChooser& chooser) {
+                                          QCOMPARE(chooser.days(), Weekdays(0b0010100));
+                                          key(Qt::Key_Escape);
+                                      }));
+        QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
+        QVERIFY(answered<DateChooser>([&] { QTest::keyClick(window.comDays[1], Qt::Key_End); }, [&](DateChooser&) {
+            key(Qt::Key_Left); // no earlier than today
+            key(Qt::Key_Down, 3);
+            key(Qt::Key_Right);
+            key(Qt::Key_Return);
+        }));
+        QCOMPARE(window.comDays[1]->currentText(), "Tue 29 Dec 2026");
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QCOMPARE(stored({"comDays 0", "days 0", "comDays 1", "date 1"}), "2 35 1 46385");
+        window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
+        window.comFreq[1]->setCurrentIndex(Frequency::Regular);
+        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Tuesday");
+        QCOMPARE(window.comDays[0]->itemText(7) + ", " + window.comDays[1]->itemText(10), "On a date…, Chosen days…");
     }
 
     // A named alarm rings over the open settings, whose unsaved edit it discards, and cannot
