@@ -99,6 +99,7 @@ void AlarmClock::RecalculateAlarmSlots()
 void AlarmClock::ShowNextAlarm()
 {
     m_soonest = soonestOf(m_slots);
+    m_soonestNaming = dayNamingFor(m_slots, m_soonest, Clock::today());
     Q_EMIT nextAlarmTextChanged(nextAlarmText());
     Q_EMIT soonestMomentChanged(m_soonest == NoAlarmSentinel ? QDateTime() : dueMoment(m_soonest));
 }

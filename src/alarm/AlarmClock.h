@@ -65,7 +65,9 @@ class AlarmClock : public QObject
     const AlarmOptions& options() const { return m_options; }
     int duration() const { return m_options.duration; }
     DateSerial soonestAlarm() const { return m_soonest; }
-    QString nextAlarmText() const { return nextAlarmStatusText(m_soonest); }
+    QString nextAlarmText() const { return nextAlarmStatusText(m_soonest, m_soonestNaming); }
+    // "Tuesday 07:05", or "22 Dec 2026 07:05" as the status line names it.
+    QString soonestDayAndTime() const { return alarmDayAndTime(m_soonest, m_soonestNaming); }
     // The names of the alarms set for the soonest moment.
     QString nextAlarmLabel() const { return labelsAt(m_slots, m_soonest); }
     // The soonest pending snooze; NoAlarmSentinel when none is.
@@ -105,6 +107,7 @@ class AlarmClock : public QObject
     SlotTable m_slots;
     AlarmOptions m_options;
     DateSerial m_soonest = NoAlarmSentinel;
+    DayNaming m_soonestNaming = DayNaming::Weekday;
     // The alarm being rung, 0 when none is, and the moment it began to ring.
     DateSerial m_ringing = 0;
     QDateTime m_rangAt;

@@ -1,5 +1,6 @@
 #include "alarm/Scheduler.h"
 
+#include "alarm/DayTexts.h"
 #include "alarm/TimeField.h"
 #include "alarm/WholeSecond.h"
 #include "core/TimeText.h"
@@ -77,10 +78,21 @@ QString labelsAt(const SlotTable& slots, DateSerial moment)
     return labels.join(QStringLiteral(", "));
 }
 
-QString alarmDayAndTime(DateSerial alarm, const QLocale& locale)
+DayNaming dayNamingFor(const SlotTable& slots, DateSerial soonest, const QDate& today)
+{
+    const bool dated = std::any_of(slots.cbegin(), slots.cend(), [soonest](const AlarmSlot& slot) {
+        return slot.dayChoice == DayChoice::OnDate && slot.nextAlarm == soonest;
+    });
+    return dated && today.daysTo(wallClockOf(soonest).first) >= 7 ? DayNaming::Date
+                                                                  : DayNaming::Weekday;
+}
+
+QString alarmDayAndTime(DateSerial alarm, DayNaming naming, const QLocale& locale)
 {
     const auto [date, time] = wallClockOf(alarm);
-    return locale.dayName(date.dayOfWeek()) + QLatin1Char(' ') + shortTimeText(time);
+    const QString day =
+        naming == DayNaming::Date ? shortDateText(date, locale) : locale.dayName(date.dayOfWeek());
+    return day + QLatin1Char(' ') + shortTimeText(time);
 }
 
 QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
@@ -89,12 +101,12 @@ QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
     return label.isEmpty() ? dayAndTime : dayAndTime + QStringLiteral(" – ") + label;
 }
 
-QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale)
+QString nextAlarmStatusText(DateSerial soonest, DayNaming naming, const QLocale& locale)
 {
     if (soonest == NoAlarmSentinel)
         return QCoreApplication::translate("Scheduler", "Alarm is OFF");
     return QCoreApplication::translate("Scheduler", "%1 (Next Alarm)")
-        .arg(alarmDayAndTime(soonest, locale));
+        .arg(alarmDayAndTime(soonest, naming, locale));
 }
 
 QDateTime dueMoment(DateSerial alarm)

@@ -236,7 +236,7 @@ void frm_Main::informOfClosing()
     if (handedOver.isValid() && handedOver == dueMoment(m_alarmClock.soonestAlarm())) {
         m_notice.inform(tr("Alarm set"),
                         tr("The clock has been closed. It will start itself for the alarm on %1.")
-                            .arg(alarmDayAndTime(m_alarmClock.soonestAlarm())));
+                            .arg(m_alarmClock.soonestDayAndTime()));
     } else {
         m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
                                              "ring until it is started again."));

@@ -255,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(nextAlarmStatusText(soonestOf(slots)), "Alarm is OFF");
         slots[3].nextAlarm = slots[8].nextAlarm = december(10, 6, 15);
         slots[11].nextAlarm = december(8, 7, 5); // slots off hold 0
-        QCOMPARE(nextAlarmStatusText(soonestOf(slots), QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
+        QCOMPARE(nextAlarmStatusText(soonestOf(slots), DayNaming::Weekday, QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
         const auto entries = [](int frequency) {
             QStringList texts;
             for (const DayEntry& entry : dayList(frequency).mid(6))
@@ -436,7 +436,9 @@ private Q_SLOTS:
         QCOMPARE(alarms.nextAlarmText() + (alarms.slots()[0].isOn ? "" : ", slot 0 off"), next);
     }
 
-    // A date three weeks ahead is handed over, rings once and is off, the date kept.
+    // Three weeks ahead, a date is named in the status line, and handed over; from six days
+    // ahead its weekday says enough, as it always has for a one-off on the next Monday. It rings
+    // once and is off, the date kept.
     void anAlarmOnADate()
     {
         storeSlot(0, Frequency::OnceOnly, 0, "07", "30", december(28, 7, 30));
@@ -444,7 +446,20 @@ private Q_SLOTS:
         AlarmClock alarms(m_seen, m_seen);
         QSignalSpy handedOver(&alarms, &AlarmClock::soonestMomentChanged);
         alarms.start();
+        QCOMPARE(alarms.nextAlarmText(), "28 Dec 2026 07:30 (Next Alarm)");
+        QCOMPARE(alarms.soonestDayAndTime(), "28 Dec 2026 07:30");
         QCOMPARE(handedOver.constLast().at(0).toDateTime(), at(2026, 12, 28, 7, 30));
+        const SlotTable dated = alarms.slots();
+        SlotTable weekday = dated;
+        weekday[0].dayChoice = 0;
+        const auto shownOn = [&](int day, const SlotTable& slots) {
+            m_clock->set(at(2026, 12, day, 7, 30));
+            alarms.saveSettings(slots, alarms.options());
+            return alarms.nextAlarmText();
+        };
+        QCOMPARE(shownOn(21, weekday), "Monday 07:30 (Next Alarm)");
+        QCOMPARE(shownOn(21, dated), "28 Dec 2026 07:30 (Next Alarm)");
+        QCOMPARE(shownOn(22, dated), "Monday 07:30 (Next Alarm)");
         alarms.check(moveTo(at(2026, 12, 28, 7, 30)));
         QVERIFY(alarms.isRinging());
         alarms.acknowledge();

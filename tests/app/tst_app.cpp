@@ -258,10 +258,17 @@ private Q_SLOTS:
             alarms.showReach(reachText(reach));
             found << clipped(&alarms);
         }
-        // The status line with each weekday.
+        // The status line with each weekday, and with dates of every month and weekday.
         for (int day = 7; day < 14; ++day) {
             Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));
             found << clipped(&main);
+        }
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 20; day < 27; ++day) {
+                const DateSerial alarm = toDateSerial(QDate(2027, month, day), QTime(23, 59));
+                Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(alarm, DayNaming::Date));
+                found << clipped(&main);
+            }
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
     }
