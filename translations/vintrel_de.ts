@@ -105,6 +105,17 @@
     </message>
 </context>
 <context>
+    <name>ChooserButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>
@@ -129,14 +140,6 @@
         <source>Alarm date</source>
         <translation>Weckerdatum</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>DayTexts</name>
@@ -150,14 +153,6 @@
     <message>
         <source>Chosen Days</source>
         <translation>Gewählte Tage</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

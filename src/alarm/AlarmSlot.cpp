@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <bit>
 
 namespace
 {
@@ -77,11 +78,8 @@ int compatibleDayChoice(const AlarmSlot& slot)
         return slot.chosenDate.dayOfWeek() - 1;
     if (slot.dayChoice != DayChoice::ChosenDays)
         return slot.dayChoice;
-    for (int day = 0; day <= DayChoice::Sunday; ++day) {
-        if (slot.chosenDays.test(day))
-            return day;
-    }
-    return 0;
+    // The first chosen day: the days window and the store never leave the set empty.
+    return std::countr_zero(slot.chosenDays.to_ulong());
 }
 
 QString alarmLabel(const QString& typed)

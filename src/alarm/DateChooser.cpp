@@ -1,10 +1,9 @@
 #include "alarm/DateChooser.h"
 
+#include "alarm/ChooserButtons.h"
 #include "core/CalendarNames.h"
 
 #include <QCalendarWidget>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 DateChooser::DateChooser(const QDate& shown, const QDate& today, QWidget* parent) : QDialog(parent)
@@ -22,21 +21,9 @@ DateChooser::DateChooser(const QDate& shown, const QDate& today, QWidget* parent
     calDate->setSelectedDate(shown.isValid() ? shown : today);
     connect(calDate, &QCalendarWidget::activated, this, &QDialog::accept);
 
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calDate);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
-    calDate->setFocus();
+    addChooserButtons(*this, *layout);
 }
 
 QDate DateChooser::date() const

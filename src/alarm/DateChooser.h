@@ -4,7 +4,6 @@
 #include <QDialog>
 
 class QCalendarWidget;
-class QPushButton;
 
 // The date a one-off alarm rings on: a month calendar from `today` on, moved through by the
 // keyboard as the clock's own calendar is; Return or a double click on a day chooses it.
@@ -18,6 +17,4 @@ class DateChooser : public QDialog
     QDate date() const;
 
     QCalendarWidget* calDate;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
 };

@@ -1,9 +1,9 @@
 #include "alarm/DaysChooser.h"
 
+#include "alarm/ChooserButtons.h"
 #include "alarm/DayTexts.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,20 +22,7 @@ DaysChooser::DaysChooser(const Weekdays& ticked, QWidget* parent) : QDialog(pare
         box->setChecked(ticked.test(day - 1));
         layout->addWidget(box);
     }
-
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
+    cmdOK = addChooserButtons(*this, *layout);
     const auto refuseNone = [this] { cmdOK->setEnabled(days().any()); };
     for (QCheckBox* box : chkDay)
         connect(box, &QCheckBox::toggled, this, refuseNone);

@@ -22,5 +22,4 @@ class DaysChooser : public QDialog
     // Weekday d's box is chkDay[d - 1], named "chkDay_d".
     std::array<QCheckBox*, 7> chkDay;
     QPushButton* cmdOK;
-    QPushButton* cmdCancel;
 };

@@ -63,14 +63,7 @@ void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char
 // A slot switched on, at `time` ("07:30").
 AlarmSlot slotAt(int frequency, int dayChoice, const QString& time, DateSerial next = 0)
 {
-    AlarmSlot slot;
-    slot.isOn = true;
-    slot.frequency = qint16(frequency);
-    slot.dayChoice = qint16(dayChoice);
-    slot.hourText = time.section(':', 0, 0);
-    slot.minuteText = time.section(':', 1);
-    slot.nextAlarm = next;
-    return slot;
+    return {true, qint16(frequency), qint16(dayChoice), time.section(':', 0, 0), time.section(':', 1), next, {}, 0, {}, {}};
 }
 
 void typeInto(QLineEdit* box, const QString& text)
@@ -97,26 +90,27 @@ class TestAlarms : public QObject
     QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
     QDateTime moveTo(const QDateTime& moment) { m_clock->set(moment); return moment; }
 
-    // Runs `open`, and `answer` in the window of that type it opens; false when none came. The
-    // window is closed after a failed check too.
+    // Runs `open`, and `answer` in the window of that type it opens, which is closed after a
+    // failed check too; the window's title, empty when none came. Its OK and Cancel sit side by
+    // side at its foot, below the rest, on the right; its face is its opener's.
     template <typename Chooser>
-    static bool answered(const std::function<void()>& open, const std::function<void(Chooser&)>& answer)
+    static QString answered(const std::function<void()>& open, const std::function<void(Chooser&)>& answer)
     {
-        bool seen = false;
+        QString title;
         QTimer::singleShot(0, [&] {
             auto* chooser = qobject_cast<Chooser*>(QApplication::activeModalWidget());
-            if (!chooser)
-                return;
-            seen = true;
-            const auto closing = qScopeGuard([chooser] {
-                if (chooser->isVisible())
-                    chooser->reject();
-            });
+            const auto closing = qScopeGuard([chooser] { if (chooser && chooser->isVisible()) chooser->reject(); });
+            QVERIFY(chooser && chooser->objectName() == Chooser::staticMetaObject.className() && chooser->font() == chooser->parentWidget()->font());
             QTRY_COMPARE(QApplication::activeWindow(), chooser);
+            const QRect ok = chooser->template findChild<QPushButton*>("cmdOK")->geometry(), cancel = chooser->template findChild<QPushButton*>("cmdCancel")->geometry();
+            QVERIFY(ok.top() == cancel.top() && ok.right() < cancel.left() && chooser->width() - cancel.right() < 20);
+            for (QWidget* child : chooser->template findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY(child->geometry().bottom() < ok.top() || child->geometry() == ok || child->geometry() == cancel);
+            title = chooser->windowTitle();
             answer(*chooser);
         });
         open();
-        return seen;
+        return title;
     }
 
 private Q_SLOTS:
@@ -193,13 +187,10 @@ private Q_SLOTS:
         QFETCH(QDateTime, now);
         QFETCH(QString, time);
         QFETCH(QDateTime, due);
-        AlarmSlot slot = slotAt(Frequency::Regular, DayChoice::ChosenDays, time);
-        slot.chosenDate = QDate::fromString(choice, Qt::ISODate);
-        if (slot.chosenDate.isValid()) {
-            slot.frequency = Frequency::OnceOnly;
-            slot.dayChoice = DayChoice::OnDate;
-        }
-        for (QChar day : slot.chosenDate.isValid() ? QString() : choice)
+        const QDate date = QDate::fromString(choice, Qt::ISODate);
+        AlarmSlot slot = date.isValid() ? slotAt(Frequency::OnceOnly, DayChoice::OnDate, time) : slotAt(Frequency::Regular, DayChoice::ChosenDays, time);
+        slot.chosenDate = date;
+        for (QChar day : date.isValid() ? QString() : choice)
             slot.chosenDays.set(day.digitValue() - 1);
         const DateSerial next = NextAlarmTime(slot, now);
         QCOMPARE(next ? dueMoment(next).toUTC() : QDateTime(), due);
@@ -268,7 +259,7 @@ private Q_SLOTS:
         // Chosen days that a choice of old names are stored as that choice; the others are
         // shown briefly in the week's order, more than four by those left out.
         const QLocale english(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
-        for (const auto& [days, choice] : {std::pair{0b0000100, 2}, {0b0011111, 7}, {0b1111111, 8}, {0b1100000, 9}, {0b1000001, 10}})
+        for (const auto& [days, choice] : {std::pair{0b0000001, 0}, {0b0011111, 7}, {0b1111111, 8}, {0b1100000, 9}, {0b1000001, 10}})
             QCOMPARE(dayChoiceFor(Weekdays(days)), choice);
         for (const auto& [days, text] : {std::pair{0b1000001, "Sun, Mon"}, {0b1010101, "Sun, Mon, Wed, Fri"},
                                          {0b0101111, "All but Sun, Fri"}, {0b1111110, "All but Mon"}})
@@ -471,16 +462,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored"); // beside slot 0's other keys
         QTest::addColumn<QString>("read");   // its day choice, chosen days, date
         QTest::addColumn<QString>("written"); // "comDays 0", "days 0", "date 0"
-        QTest::newRow("chosen days") << "comFreq 0=1\ncomDays 0=2\ndays 0=356" << "10 356 " << "2 356 ";
+        QTest::newRow("chosen days") << "comFreq 0=1\ncomDays 0=2\ndays 0=3567" << "10 3567 " << "2 3567 ";
         QTest::newRow("an earlier version's choice") << "comFreq 0=1\ncomDays 0=3\ndays 0=356" << "3  " << "3  ";
         QTest::newRow("chosen days on a once-only row") << "comFreq 0=0\ncomDays 0=2\ndays 0=356" << "2  " << "2  ";
-        QTest::newRow("not weekdays") << "comFreq 0=1\ncomDays 0=2\ndays 0=3a6" << "2  " << "2  ";
+        QTest::newRow("before Monday") << "comFreq 0=1\ncomDays 0=2\ndays 0=306" << "2  " << "2  ";
         QTest::newRow("past Sunday") << "comFreq 0=1\ncomDays 0=2\ndays 0=368" << "2  " << "2  ";
         QTest::newRow("no days") << "comFreq 0=1\ncomDays 0=2\ndays 0=" << "2  " << "2  ";
         QTest::newRow("a pattern") << "comFreq 0=1\ncomDays 0=7\ndays 0=12345" << "7 12345 " << "7  ";
         QTest::newRow("a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384" << "11  2026-12-28" << "0  46384";
         QTest::newRow("a date an earlier version moved") << "comFreq 0=0\ncomDays 0=3\ndate 0=46384" << "3  " << "3  ";
-        QTest::newRow("a date on a regular row") << "comFreq 0=1\ncomDays 0=0\ndate 0=46384" << "0  " << "0  ";
         QTest::newRow("a date with a time") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384.5" << "0  " << "0  ";
         QTest::newRow("not a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=soon" << "0  " << "0  ";
     }
@@ -618,9 +608,10 @@ private Q_SLOTS:
     }
 
     // The last entry of a row's day list opens a window of its own, by the keyboard: in the
-    // week's order, OK refused with no day ticked, Escape keeping the choice before; chosen
-    // again, with the days ticked. The calendar starts today and moves as the clock's does.
-    // Saved, both are stored; switched to the other frequency, each keeps its nearest weekday.
+    // week's order, top to bottom, OK refused with no day ticked, Escape or Cancel keeping the
+    // choice before; chosen again, with the days or the date chosen. The calendar starts
+    // today and moves as the clock's does. Saved, both are stored; switched to the other
+    // frequency, each keeps its nearest weekday.
     void chosenDaysAndADateFromTheKeyboard()
     {
         AlarmClock alarms(m_seen, m_seen);
@@ -630,56 +621,57 @@ private Q_SLOTS:
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const auto key = [](Qt::Key key, int times = 1, Qt::KeyboardModifier modifier = Qt::NoModifier) {
-            for (int i = 0; i < times; ++i)
-                QTest::keyClick(QApplication::focusWidget(), key, modifier);
+        const auto keys = [](std::initializer_list<Qt::Key> keys) {
+            for (Qt::Key key : keys)
+                QTest::keyClick(QApplication::focusWidget(), key);
         };
+        const auto lastEntry = [&](int n) { QTest::keyClick(window.comDays[n], Qt::Key_End); };
+        const auto reopen = [&](int n) {
+            QTest::keyClick(window.comDays[n], Qt::Key_Down, Qt::AltModifier);
+            QTest::keyClick(window.comDays[n]->view(), Qt::Key_Return);
+        };
+        const auto click = [](QWidget& chooser, const char* button) { QTest::mouseClick(chooser.findChild<QPushButton*>(button), Qt::LeftButton); };
         window.chkOn[0]->setChecked(true);
         window.chkOn[1]->setChecked(true);
         window.comFreq[0]->setCurrentIndex(Frequency::Regular);
         QStringList order;
-        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_End); }, [&](DaysChooser& chooser) {
-            for (int day = 0; day < 7; ++day, key(Qt::Key_Tab)) {
+        QCOMPARE(answered<DaysChooser>([&] { lastEntry(0); }, [&](DaysChooser& chooser) {
+            for (int day = 0, y = -1; day < 7; ++day, keys({Qt::Key_Tab})) {
                 auto* box = qobject_cast<QCheckBox*>(QApplication::focusWidget());
-                order << box->objectName() + (box->isChecked() ? "+" : "");
+                order << box->objectName() + (box->isChecked() ? "+" : "") + (box->y() > y ? "" : " above");
+                y = box->y();
             }
             chooser.chkDay[0]->setFocus();
-            key(Qt::Key_Space);
-            key(Qt::Key_Return);
+            keys({Qt::Key_Space, Qt::Key_Return});
             QVERIFY(chooser.isVisible() && !chooser.cmdOK->isEnabled());
-            key(Qt::Key_Escape);
-        }));
-        QCOMPARE(order.join(' '), "chkDay_7 chkDay_1+ chkDay_2 chkDay_3 chkDay_4 chkDay_5 chkDay_6");
-        QCOMPARE(window.comDays[0]->currentText(), "Monday");
-        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_End); }, [&](DaysChooser& chooser) {
-            key(Qt::Key_Tab); // Monday, ticked
-            key(Qt::Key_Space);
-            key(Qt::Key_Tab, 2);
-            key(Qt::Key_Space);
-            key(Qt::Key_Tab, 2);
-            key(Qt::Key_Space);
-            QVERIFY(chooser.chkDay[4]->hasFocus());
-            key(Qt::Key_Return);
-        }));
+            keys({Qt::Key_Escape});
+        }), "Chosen Days");
+        QCOMPARE(order.join(' ') + ", " + window.comDays[0]->currentText(), "chkDay_7 chkDay_1+ chkDay_2 chkDay_3 chkDay_4 chkDay_5 chkDay_6, Monday");
+        // Monday off, Wednesday and Friday on; then Monday on again, and cancelled.
+        answered<DaysChooser>([&] { lastEntry(0); }, [&](DaysChooser&) {
+            keys({Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return});
+        });
+        answered<DaysChooser>([&] { reopen(0); }, [&](DaysChooser& chooser) {
+            keys({Qt::Key_Tab, Qt::Key_Space});
+            QCOMPARE(chooser.days(), Weekdays(0b0010101));
+            click(chooser, "cmdCancel");
+        });
         QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
-        QVERIFY(answered<DaysChooser>([&] { QTest::keyClick(window.comDays[0], Qt::Key_Down, Qt::AltModifier); QTest::keyClick(window.comDays[0]->view(), Qt::Key_Return); },
-                                      [&](DaysChooser& chooser) {
-                                          QCOMPARE(chooser.days(), Weekdays(0b0010100));
-                                          key(Qt::Key_Escape);
-                                      }));
-        QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
-        QVERIFY(answered<DateChooser>([&] { QTest::keyClick(window.comDays[1], Qt::Key_End); }, [&](DateChooser&) {
-            key(Qt::Key_Left); // no earlier than today
-            key(Qt::Key_Down, 3);
-            key(Qt::Key_Right);
-            key(Qt::Key_Return);
-        }));
+        // Left: not before today; then three weeks and a day on. Chosen again, a day later.
+        QCOMPARE(answered<DateChooser>([&] { lastEntry(1); }, [&](DateChooser&) {
+            keys({Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return});
+        }), "Alarm Date");
         QCOMPARE(window.comDays[1]->currentText(), "Tue 29 Dec 2026");
+        answered<DateChooser>([&] { reopen(1); }, [&](DateChooser& chooser) {
+            keys({Qt::Key_Right});
+            click(chooser, "cmdOK");
+        });
+        QCOMPARE(window.comDays[1]->currentText(), "Wed 30 Dec 2026");
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
-        QCOMPARE(stored({"comDays 0", "days 0", "comDays 1", "date 1"}), "2 35 1 46385");
+        QCOMPARE(stored({"comDays 0", "days 0", "comDays 1", "date 1"}), "2 35 2 46386");
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         window.comFreq[1]->setCurrentIndex(Frequency::Regular);
-        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Tuesday");
+        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Wednesday");
         QCOMPARE(window.comDays[0]->itemText(7) + ", " + window.comDays[1]->itemText(10), "On a date…, Chosen days…");
     }
 
