@@ -5,6 +5,7 @@
 namespace
 {
 
+// Four short day names fit a row's day list in every language the clock speaks.
 constexpr int longestList = 4;
 
 QString shortNames(const Weekdays& days, const QLocale& locale)

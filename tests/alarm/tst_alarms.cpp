@@ -102,8 +102,9 @@ class TestAlarms : public QObject
             const auto closing = qScopeGuard([chooser] { if (chooser && chooser->isVisible()) chooser->reject(); });
             QVERIFY(chooser && chooser->objectName() == Chooser::staticMetaObject.className() && chooser->font() == chooser->parentWidget()->font());
             QTRY_COMPARE(QApplication::activeWindow(), chooser);
-            const QRect ok = chooser->template findChild<QPushButton*>("cmdOK")->geometry(), cancel = chooser->template findChild<QPushButton*>("cmdCancel")->geometry();
-            QVERIFY(ok.top() == cancel.top() && ok.right() < cancel.left() && chooser->width() - cancel.right() < 20);
+            auto* okButton = chooser->template findChild<QPushButton*>("cmdOK");
+            const QRect ok = okButton->geometry(), cancel = chooser->template findChild<QPushButton*>("cmdCancel")->geometry();
+            QVERIFY(ok.top() == cancel.top() && ok.right() < cancel.left() && chooser->width() - cancel.right() < 20 && ok.width() == okButton->sizeHint().width());
             for (QWidget* child : chooser->template findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY(child->geometry().bottom() < ok.top() || child->geometry() == ok || child->geometry() == cancel);
             title = chooser->windowTitle();
@@ -655,6 +656,7 @@ private Q_SLOTS:
             keys({Qt::Key_Tab, Qt::Key_Space});
             QCOMPARE(chooser.days(), Weekdays(0b0010101));
             click(chooser, "cmdCancel");
+            QVERIFY(chooser.isHidden());
         });
         QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
         // Left: not before today; then three weeks and a day on. Chosen again, a day later.
