@@ -211,6 +211,7 @@ private Q_SLOTS:
             {london, monday, utc(2026, 12, 7, 7, 29, 59), AlarmCheck::Wait, false},
             {london, monday, utc(2026, 12, 7, 7, 30, 0), AlarmCheck::Ring, false},
             {london, monday, utc(2026, 12, 7, 7, 30, 59), AlarmCheck::Ring, true},
+            {london, monday, utc(2026, 12, 7, 7, 31), AlarmCheck::RingLate, true},
             {london, monday, utc(2026, 12, 7, 7, 35), AlarmCheck::RingLate, true},
             {london, monday, utc(2026, 12, 7, 7, 35, 1), AlarmCheck::Skip, true},
             {berlin, gap, utc(2027, 3, 28, 0, 59, 59), AlarmCheck::Wait, false},
