@@ -174,6 +174,12 @@ frm_SetAlarm::frm_SetAlarm(AlarmClock& alarmClock)
     connect(&m_alarmClock, &AlarmClock::slotsReloaded, this, &frm_SetAlarm::showSlots);
 }
 
+frm_SetAlarm::~frm_SetAlarm()
+{
+    // The focus moves as the window's controls go, and the window is no longer one to hear it.
+    disconnect(qApp, &QApplication::focusChanged, this, &frm_SetAlarm::focusChanged);
+}
+
 void frm_SetAlarm::showReach(const QString& text)
 {
     lblReach->setText(text);

@@ -30,6 +30,7 @@ class frm_SetAlarm : public EditorDialog
 
   public:
     explicit frm_SetAlarm(AlarmClock& alarmClock);
+    ~frm_SetAlarm() override;
 
     // Restores the window's position and shows the clock's slots.
     void Form_Load();
