@@ -30,7 +30,9 @@ int main(int argc, char* argv[])
                     QStringLiteral("30"),
                     0,
                     {},
-                    0};
+                    0,
+                    {},
+                    {}};
     alarms.saveSettings(slots, options);
 
     int run = 0;

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     }
 
     SlotTable slots;
-    slots[0] = {true, 1, 8, QStringLiteral("03"), QStringLiteral("00"), 0, {}, 0};
+    slots[0] = {true, 1, 8, QStringLiteral("03"), QStringLiteral("00"), 0, {}, 0, {}, {}};
     int minute = 0, waiting = 0;
     const double ms = medianMs(
         [&] {

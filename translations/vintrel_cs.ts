@@ -69,6 +69,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>sobota a neděle</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>datum…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>vybrané dny…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -101,6 +109,17 @@
     </message>
 </context>
 <context>
+    <name>ChooserButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>
@@ -128,6 +147,31 @@
     <message>
         <source>Timer</source>
         <translation>Časovač</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Datum budíku</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Datum budíku</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>kromě %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Vybrané dny</translation>
     </message>
 </context>
 <context>

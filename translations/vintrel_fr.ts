@@ -69,6 +69,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>Week-end</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>À une date…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>Jours choisis…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -101,6 +109,17 @@
     </message>
 </context>
 <context>
+    <name>ChooserButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>
@@ -128,6 +147,31 @@
     <message>
         <source>Timer</source>
         <translation>Minuteur</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Date de l’alarme</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Date de l’alarme</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>Sauf %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Jours choisis</translation>
     </message>
 </context>
 <context>
@@ -574,11 +618,11 @@
     </message>
     <message>
         <source>Until answered</source>
-        <translation>Jusqu'à réponse</translation>
+        <translation>Jusqu&apos;à réponse</translation>
     </message>
     <message>
         <source>The sound repeats until the alarm is answered, for ten minutes at most</source>
-        <translation>Le son se répète jusqu'à ce que l'alarme reçoive une réponse, pendant dix minutes au plus</translation>
+        <translation>Le son se répète jusqu&apos;à ce que l&apos;alarme reçoive une réponse, pendant dix minutes au plus</translation>
     </message>
 </context>
 <context>

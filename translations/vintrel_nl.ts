@@ -69,6 +69,14 @@
         <source>Saturday &amp; Sunday</source>
         <translation>zaterdag en zondag</translation>
     </message>
+    <message>
+        <source>On a date…</source>
+        <translation>op een datum…</translation>
+    </message>
+    <message>
+        <source>Chosen days…</source>
+        <translation>gekozen dagen…</translation>
+    </message>
 </context>
 <context>
     <name>Autostart</name>
@@ -101,6 +109,17 @@
     </message>
 </context>
 <context>
+    <name>ChooserButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A desktop clock with a month calendar, fifteen alarms and a note for any day.</source>
@@ -128,6 +147,31 @@
     <message>
         <source>Timer</source>
         <translation>Timer</translation>
+    </message>
+</context>
+<context>
+    <name>DateChooser</name>
+    <message>
+        <source>Alarm Date</source>
+        <translation>Wekkerdatum</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Wekkerdatum</translation>
+    </message>
+</context>
+<context>
+    <name>DayTexts</name>
+    <message>
+        <source>All but %1</source>
+        <translation>behalve %1</translation>
+    </message>
+</context>
+<context>
+    <name>DaysChooser</name>
+    <message>
+        <source>Chosen Days</source>
+        <translation>Gekozen dagen</translation>
     </message>
 </context>
 <context>

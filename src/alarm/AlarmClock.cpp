@@ -101,6 +101,7 @@ void AlarmClock::RecalculateAlarmSlots()
 void AlarmClock::ShowNextAlarm()
 {
     m_soonest = soonestOf(m_slots);
+    m_soonestNaming = dayNamingFor(m_slots, m_soonest, Clock::today());
     m_statusText = nextAlarmText();
     Q_EMIT nextAlarmTextChanged(m_statusText);
     Q_EMIT soonestMomentChanged(soonestMoment());
@@ -126,7 +127,7 @@ QString AlarmClock::nextAlarmText() const
     const QDateTime now = Clock::now();
     if (timerShown(now))
         return countdownText(secondsLeft(timer(), now), timer().isPaused());
-    return nextAlarmStatusText(m_soonest);
+    return nextAlarmStatusText(m_soonest, m_soonestNaming);
 }
 
 QString AlarmClock::nextAlarmLabel() const

@@ -80,6 +80,8 @@ class AlarmClock : public QObject
     // The status line: the timer counting down while it comes before the next alarm, else
     // the next alarm.
     QString nextAlarmText() const;
+    // "Tuesday 07:05", or "22 Dec 2026 07:05" as the status line names it.
+    QString soonestDayAndTime() const { return alarmDayAndTime(m_soonest, m_soonestNaming); }
     // The names of the alarms set for the soonest moment, or the timer's.
     QString nextAlarmLabel() const;
     // The soonest pending snooze; NoAlarmSentinel when none is.
@@ -127,6 +129,7 @@ class AlarmClock : public QObject
     SlotTable m_slots;
     AlarmOptions m_options;
     DateSerial m_soonest = NoAlarmSentinel;
+    DayNaming m_soonestNaming = DayNaming::Weekday;
     // The alarm being rung, 0 when none is, and the moment it began to ring.
     DateSerial m_ringing = 0;
     QDateTime m_rangAt;

@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QDir>
+#include <cmath>
 #include <optional>
 
 namespace
@@ -30,6 +31,8 @@ const QString timerLabelKey = QStringLiteral("timerLabel");
 const QString timerLengthKey = QStringLiteral("timerLength");
 // No timer the clock sets ends after the year 9999.
 constexpr qint64 latestTimerEnd = 253402300799;
+const QString daysKey = QStringLiteral("days");
+const QString dateKey = QStringLiteral("date");
 
 // The stored whole number if it is plain decimal text within [lowest, highest].
 std::optional<int> storedInt(const QString& key, int lowest, int highest)
@@ -49,6 +52,58 @@ DateSerial storedSerial(const QString& key)
     if (!serial || !wallClockOf(*serial).first.isValid())
         return 0;
     return *serial;
+}
+
+// "135": the chosen weekdays as ISO digits, Monday 1 to Sunday 7, in order.
+QString weekdayDigits(const Weekdays& days)
+{
+    QString digits;
+    for (int day = 1; day <= 7; ++day) {
+        if (days.test(day - 1))
+            digits.append(QString::number(day));
+    }
+    return digits;
+}
+
+// Digits 1 to 7 and nothing else; none read is no set at all.
+Weekdays storedWeekdays(const QString& key)
+{
+    Weekdays days;
+    for (const QChar c : GetSetting(AppTitle, AlarmSection, key)) {
+        if (c < QLatin1Char('1') || c > QLatin1Char('7'))
+            return {};
+        days.set(c.digitValue() - 1);
+    }
+    return days;
+}
+
+// A whole DateSerial that stands for a date; an invalid date otherwise.
+QDate storedDate(const QString& key)
+{
+    const auto serial = parseDateSerial(GetSetting(AppTitle, AlarmSection, key));
+    if (!serial || *serial != std::floor(*serial))
+        return {};
+    return wallClockOf(*serial).first;
+}
+
+// The days or the date beside "comDays n" are taken only where that still holds their
+// nearest weekday: an earlier version that changed the row left them behind.
+void readChosenDays(AlarmSlot& slot, int n)
+{
+    AlarmSlot chosen = slot;
+    if (slot.frequency == Frequency::Regular) {
+        chosen.chosenDays = storedWeekdays(alarmKey(daysKey, n));
+        chosen.dayChoice = qint16(dayChoiceFor(chosen.chosenDays));
+        if (chosen.chosenDays.none())
+            return;
+    } else {
+        chosen.chosenDate = storedDate(alarmKey(dateKey, n));
+        chosen.dayChoice = DayChoice::OnDate;
+        if (!chosen.chosenDate.isValid())
+            return;
+    }
+    if (compatibleDayChoice(chosen) == slot.dayChoice)
+        slot = chosen;
 }
 
 // The keys beside the 91 are left out of the file while they hold their default.
@@ -90,6 +145,7 @@ StoredAlarms readStoredAlarms()
         const int lastChoice = slot.frequency == Frequency::OnceOnly ? DayChoice::LastOnceOnly
                                                                      : DayChoice::LastRegular;
         slot.dayChoice = qint16(storedInt(alarmKey(comDaysKey, n), 0, lastChoice).value_or(0));
+        readChosenDays(slot, n);
         slot.hourText =
             GetSetting(AppTitle, AlarmSection, alarmKey(txtHrKey, n), AlarmSlot().hourText);
         slot.minuteText =
@@ -111,7 +167,7 @@ void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots)
         };
         save(chkOnKey, slot.isOn ? QStringLiteral("1") : QStringLiteral("0"));
         save(comFreqKey, QString::number(slot.frequency));
-        save(comDaysKey, QString::number(slot.dayChoice));
+        save(comDaysKey, QString::number(compatibleDayChoice(slot)));
         save(txtHrKey, slot.hourText);
         save(txtMinKey, slot.minuteText);
         save(dateTimeKey, dateSerialText(slot.nextAlarm));
@@ -128,6 +184,16 @@ void writeStoredAlarms(const AlarmOptions& options, const SlotTable& slots)
         saveUnlessDefault(alarmKey(labelKey, n), slots[n].label, QString());
         saveUnlessDefault(alarmKey(snoozeUntilKey, n), dateSerialText(slots[n].snoozeUntil),
                           QStringLiteral("0"));
+        const int choice = slots[n].dayChoice;
+        saveUnlessDefault(alarmKey(daysKey, n),
+                          choice == DayChoice::ChosenDays ? weekdayDigits(slots[n].chosenDays)
+                                                          : QString(),
+                          QString());
+        saveUnlessDefault(alarmKey(dateKey, n),
+                          choice == DayChoice::OnDate
+                              ? dateSerialText(toDateSerial(slots[n].chosenDate))
+                              : QString(),
+                          QString());
     }
 }
 

@@ -10,9 +10,9 @@
 // for every slot n, "chkOn n", "comFreq n", "comDays n", "txtHr n", "txtMin n" and
 // "DateTime n" (one blank before the number). Beside those 91 keys, and only while they
 // hold more than their default, so that a file that uses none of them stays as it was:
-// "snooze", "sound", "gentle", "untilAnswered", and for every slot "label n" and
-// "snoozeUntil n". "dur" keeps its seconds while "untilAnswered" is chosen, for an earlier
-// version that knows only those.
+// "snooze", "sound", "gentle", "untilAnswered", and for every slot "label n", "snoozeUntil n",
+// and "days n" or "date n" for a slot set to chosen days or to a date. "dur" keeps its
+// seconds while "untilAnswered" is chosen, for an earlier version that knows only those.
 
 inline const QString AlarmSection = QStringLiteral("AlarmSetting");
 

@@ -1,34 +1,15 @@
 #include "alarm/Scheduler.h"
 
+#include "alarm/DayTexts.h"
 #include "alarm/TimeField.h"
 #include "alarm/WholeSecond.h"
 #include "core/TimeText.h"
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <bitset>
 
 namespace
 {
-
-// Bit d - 1 stands for weekday d (Qt's numbering, Monday 1 to Sunday 7).
-using Weekdays = std::bitset<7>;
-
-Weekdays weekdaysOf(int dayChoice)
-{
-    if (dayChoice >= 0 && dayChoice <= DayChoice::Sunday)
-        return Weekdays().set(dayChoice);
-    switch (dayChoice) {
-    case DayChoice::MondayToFriday:
-        return Weekdays(0b0011111);
-    case DayChoice::MondayToSunday:
-        return Weekdays(0b1111111);
-    case DayChoice::SaturdayAndSunday:
-        return Weekdays(0b1100000);
-    default:
-        return {};
-    }
-}
 
 // The longest a local clock has ever skipped: a whole day, when a zone crossed the date line.
 constexpr int longestGapMinutes = 25 * 60;
@@ -49,30 +30,25 @@ QDateTime firstOccurrence(const QDateTime& local)
 
 } // namespace
 
-DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
-                         const QString& minuteText, const QDateTime& now)
+DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now)
 {
-    if (!isOn)
-        return 0;
-    const Weekdays days = weekdaysOf(dayChoice);
-    const auto hour = timeFieldValue(hourText, HighestHour);
-    const auto minute = timeFieldValue(minuteText, HighestMinute);
-    if (days.none() || !hour || !minute)
+    const auto hour = timeFieldValue(slot.hourText, HighestHour);
+    const auto minute = timeFieldValue(slot.minuteText, HighestMinute);
+    if (!slot.isOn || !hour || !minute)
         return 0;
 
     const QTime alarmTime(*hour, *minute);
-    const QDate today = now.date();
-    const bool todayEligible = wholeSecond(now).time() < alarmTime;
-    for (int ahead = todayEligible ? 0 : 1;; ++ahead) {
-        const QDate day = today.addDays(ahead);
+    // Today only while `now` is before the alarm's minute.
+    const QDate firstDay = wholeSecond(now).time() < alarmTime ? now.date() : now.date().addDays(1);
+    if (slot.dayChoice == DayChoice::OnDate)
+        return slot.chosenDate >= firstDay ? toDateSerial(slot.chosenDate, alarmTime) : 0;
+    const Weekdays days = weekdaysOf(slot);
+    if (days.none())
+        return 0;
+    for (QDate day = firstDay;; day = day.addDays(1)) {
         if (days.test(day.dayOfWeek() - 1))
             return toDateSerial(day, alarmTime);
     }
-}
-
-DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now)
-{
-    return NextAlarmTime(slot.isOn, slot.dayChoice, slot.hourText, slot.minuteText, now);
 }
 
 DateSerial soonestOf(const SlotTable& slots)
@@ -102,10 +78,21 @@ QString labelsAt(const SlotTable& slots, DateSerial moment)
     return labels.join(QStringLiteral(", "));
 }
 
-QString alarmDayAndTime(DateSerial alarm, const QLocale& locale)
+DayNaming dayNamingFor(const SlotTable& slots, DateSerial soonest, const QDate& today)
+{
+    const bool dated = std::any_of(slots.cbegin(), slots.cend(), [soonest](const AlarmSlot& slot) {
+        return slot.dayChoice == DayChoice::OnDate && slot.nextAlarm == soonest;
+    });
+    return dated && today.daysTo(wallClockOf(soonest).first) >= 7 ? DayNaming::Date
+                                                                  : DayNaming::Weekday;
+}
+
+QString alarmDayAndTime(DateSerial alarm, DayNaming naming, const QLocale& locale)
 {
     const auto [date, time] = wallClockOf(alarm);
-    return locale.dayName(date.dayOfWeek()) + QLatin1Char(' ') + shortTimeText(time);
+    const QString day =
+        naming == DayNaming::Date ? shortDateText(date, locale) : locale.dayName(date.dayOfWeek());
+    return day + QLatin1Char(' ') + shortTimeText(time);
 }
 
 QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
@@ -114,12 +101,12 @@ QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label)
     return label.isEmpty() ? dayAndTime : dayAndTime + QStringLiteral(" – ") + label;
 }
 
-QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale)
+QString nextAlarmStatusText(DateSerial soonest, DayNaming naming, const QLocale& locale)
 {
     if (soonest == NoAlarmSentinel)
         return QCoreApplication::translate("Scheduler", "Alarm is OFF");
     return QCoreApplication::translate("Scheduler", "%1 (Next Alarm)")
-        .arg(alarmDayAndTime(soonest, locale));
+        .arg(alarmDayAndTime(soonest, naming, locale));
 }
 
 QDateTime dueMoment(DateSerial alarm)

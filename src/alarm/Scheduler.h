@@ -9,10 +9,9 @@
 constexpr DateSerial NoAlarmSentinel = 2000000.0;
 
 // When the slot next goes off, seen from `now`: the first day from today on (today only
-// while `now` is before the alarm's minute) whose weekday the day choice names. 0 when
-// the slot is off, names no days, or its hour or minute does not read as a number.
-DateSerial NextAlarmTime(bool isOn, int dayChoice, const QString& hourText,
-                         const QString& minuteText, const QDateTime& now);
+// while `now` is before the alarm's minute) whose weekday the day choice names; for a slot
+// set to a date, that date unless it lies before such a first day. 0 when the slot is off,
+// names no days, its date has passed, or its hour or minute does not read as a number.
 DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
 
 // The soonest of the slots' next alarms and pending snoozes (0 is neither);
@@ -25,15 +24,26 @@ bool ringsAt(const AlarmSlot& slot, DateSerial moment);
 // The names of the slots that ring at `moment`, each name once, joined by ", ".
 QString labelsAt(const SlotTable& slots, DateSerial moment);
 
-// "Tuesday 07:05": the alarm's weekday in the user's language and its time on the 24-hour clock.
-QString alarmDayAndTime(DateSerial alarm, const QLocale& locale = QLocale());
+// How an alarm's day is named: by its weekday, or by its date where the weekday alone would
+// mislead.
+enum class DayNaming { Weekday, Date };
+
+// The soonest alarm is named by its date when a slot set to a date rings then, a week or more
+// after `today`; every other alarm falls within the coming week.
+DayNaming dayNamingFor(const SlotTable& slots, DateSerial soonest, const QDate& today);
+
+// "Tuesday 07:05", or by date "22 Dec 2026 07:05": the alarm's day in the user's language
+// and its time on the 24-hour clock.
+QString alarmDayAndTime(DateSerial alarm, DayNaming naming = DayNaming::Weekday,
+                        const QLocale& locale = QLocale());
 
 // "Tuesday 07:05", and after it the alarm's name if it has one: "Tuesday 07:05 – Pills".
 QString alarmDayTimeAndLabel(DateSerial alarm, const QString& label);
 
 // The main window's status line for the soonest alarm: "Tuesday 07:05 (Next Alarm)", or
 // "Alarm is OFF".
-QString nextAlarmStatusText(DateSerial soonest, const QLocale& locale = QLocale());
+QString nextAlarmStatusText(DateSerial soonest, DayNaming naming = DayNaming::Weekday,
+                            const QLocale& locale = QLocale());
 
 // The real moment an alarm is due: the start of its minute on the local clock or, where the
 // clock skips that minute (the night summer time begins), the first minute after the gap.

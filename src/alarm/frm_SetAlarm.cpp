@@ -1,10 +1,14 @@
 #include "alarm/frm_SetAlarm.h"
 
 #include "alarm/AlarmClock.h"
+#include "alarm/DateChooser.h"
+#include "alarm/DayTexts.h"
+#include "alarm/DaysChooser.h"
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
 #include "core/CharacterLimit.h"
+#include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/KeepEdits.h"
 #include "core/Twips.h"
@@ -214,10 +218,13 @@ void frm_SetAlarm::createRow(int n)
 
     comDays[n] = new QComboBox(m_rows);
     comDays[n]->setObjectName(arrayMemberName("comDays", n));
-    comDays[n]->setGeometry(twipsRect(2760, rowTop(n), 2055, 315));
-    comDays[n]->setMaxVisibleItems(10);
-    connect(comDays[n], &QComboBox::currentIndexChanged, this,
-            [this, n](int index) { m_slots[n].dayChoice = qint16(index); });
+    // Wide enough for four chosen days in every language.
+    comDays[n]->setGeometry(twipsRect(2760, rowTop(n), 2295, 315));
+    comDays[n]->setMaxVisibleItems(11);
+    connect(comDays[n], &QComboBox::currentIndexChanged, this, [this, n] { comDays_Click(n); });
+    // Raised by the user's every choice, also of the entry already shown: the last entry opens
+    // its window again.
+    connect(comDays[n], &QComboBox::activated, this, [this, n] { comDays_Activated(n); });
 
     txtHr[n] = new QLineEdit(m_rows);
     txtHr[n]->setObjectName(arrayMemberName("txtHr", n));
@@ -298,7 +305,9 @@ void frm_SetAlarm::showSlots()
     for (int n = 0; n < SlotCount; ++n) {
         chkOn[n]->setChecked(slots[n].isOn);
         comFreq[n]->setCurrentIndex(slots[n].frequency);
-        comDays[n]->setCurrentIndex(slots[n].dayChoice);
+        // The refill for a new frequency chose a day of its own.
+        m_slots[n].dayChoice = slots[n].dayChoice;
+        showDayChoice(n);
         txtHr[n]->setText(slots[n].hourText);
         txtMin[n]->setText(slots[n].minuteText);
         txtLabel[n]->setText(slots[n].label);
@@ -311,12 +320,24 @@ void frm_SetAlarm::FillDayList(int n, int frequency)
     QComboBox* days = comDays[n];
     {
         const QSignalBlocker quiet(days);
-        const int kept = dayChoiceKeptFor(frequency, days->currentIndex());
+        // Chosen days or a date, which the other list does not offer, become their nearest
+        // weekday.
+        const int shown = days->currentIndex() < 0 ? -1 : compatibleDayChoice(m_slots[n]);
+        const int kept = dayChoiceKeptFor(frequency, shown);
         days->clear();
-        days->addItems(dayListTexts(frequency));
-        days->setCurrentIndex(kept);
+        for (const DayEntry& entry : dayList(frequency))
+            days->addItem(entry.text, entry.choice);
+        days->setCurrentIndex(days->findData(kept));
+        m_slots[n].dayChoice = qint16(kept);
     }
-    m_slots[n].dayChoice = qint16(days->currentIndex());
+}
+
+void frm_SetAlarm::showDayChoice(int n)
+{
+    QComboBox* days = comDays[n];
+    const QSignalBlocker quiet(days);
+    days->setItemText(days->count() - 1, lastDayEntryText(m_slots[n]));
+    days->setCurrentIndex(days->findData(m_slots[n].dayChoice));
 }
 
 void frm_SetAlarm::showRowState(int n)
@@ -343,6 +364,36 @@ void frm_SetAlarm::comFreq_Click(int n)
     const int frequency = comFreq[n]->currentIndex();
     m_slots[n].frequency = qint16(frequency);
     FillDayList(n, frequency);
+}
+
+void frm_SetAlarm::comDays_Click(int n)
+{
+    const int choice = comDays[n]->currentData().toInt();
+    // The window that the last entry opens makes that choice, or leaves the one before.
+    if (choice == DayChoice::ChosenDays || choice == DayChoice::OnDate)
+        return;
+    m_slots[n].dayChoice = qint16(choice);
+    showDayChoice(n);
+}
+
+void frm_SetAlarm::comDays_Activated(int n)
+{
+    AlarmSlot& slot = m_slots[n];
+    const int choice = comDays[n]->currentData().toInt();
+    if (choice == DayChoice::ChosenDays) {
+        DaysChooser chooser(weekdaysOf(slot), this);
+        if (chooser.exec() == QDialog::Accepted) {
+            slot.chosenDays = chooser.days();
+            slot.dayChoice = qint16(dayChoiceFor(slot.chosenDays));
+        }
+    } else if (choice == DayChoice::OnDate) {
+        DateChooser chooser(slot.chosenDate, Clock::today(), this);
+        if (chooser.exec() == QDialog::Accepted) {
+            slot.chosenDate = chooser.date();
+            slot.dayChoice = DayChoice::OnDate;
+        }
+    }
+    showDayChoice(n);
 }
 
 void frm_SetAlarm::focusChanged(QWidget* old, QWidget* now)

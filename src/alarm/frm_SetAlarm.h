@@ -76,10 +76,15 @@ class frm_SetAlarm : public EditorDialog
   private:
     void createRow(int n);
     void showRowState(int n);
+    // The row's day list shows its record's choice, the chosen days or date in its last entry.
+    void showDayChoice(int n);
     void showSlots();
 
     void chkOn_Click(int n);
     void comFreq_Click(int n);
+    void comDays_Click(int n);
+    // The user's choice of a day; the last entry opens the window that chooses days or a date.
+    void comDays_Activated(int n);
     void txtHr_LostFocus(int n);
     void txtMin_LostFocus(int n);
     void cmd_save_Click();

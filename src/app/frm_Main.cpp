@@ -6,8 +6,8 @@
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
 #include "alarm/frmTimer.h"
-#include "app/CalendarNames.h"
 #include "core/AppInfo.h"
+#include "core/CalendarNames.h"
 #include "core/Clock.h"
 #include "core/Fonts.h"
 #include "core/ReadableColour.h"
@@ -246,7 +246,9 @@ void frm_Main::informOfClosing()
         const QDateTime local = soonest.toLocalTime();
         m_notice.inform(tr("Alarm set"),
                         tr("The clock has been closed. It will start itself for the alarm on %1.")
-                            .arg(alarmDayAndTime(toDateSerial(local.date(), local.time()))));
+                            .arg(soonest == dueMoment(m_alarmClock.soonestAlarm())
+                                     ? m_alarmClock.soonestDayAndTime()
+                                     : alarmDayAndTime(toDateSerial(local.date(), local.time()))));
     } else {
         m_notice.inform(tr("Alarms off"), tr("The clock has been closed. Its alarms will not "
                                              "ring until it is started again."));

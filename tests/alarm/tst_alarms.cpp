@@ -1,6 +1,9 @@
 #include "alarm/AlarmClock.h"
 #include "alarm/BeepCount.h"
 #include "alarm/CountdownTimer.h"
+#include "alarm/DateChooser.h"
+#include "alarm/DaysChooser.h"
+#include "alarm/DayTexts.h"
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
@@ -60,6 +63,12 @@ void storeSlot(int n, int frequency, int dayChoice, const char* hour, const char
         SaveSetting(AppTitle, AlarmSection, alarmKey(fields[field], n), values[field]);
 }
 
+// A slot switched on, at `time` ("07:30").
+AlarmSlot slotAt(int frequency, int dayChoice, const QString& time, DateSerial next = 0)
+{
+    return {true, qint16(frequency), qint16(dayChoice), time.section(':', 0, 0), time.section(':', 1), next, {}, 0, {}, {}};
+}
+
 void typeInto(QLineEdit* box, const QString& text)
 {
     box->window()->activateWindow(); // a message box may have had it
@@ -83,6 +92,30 @@ class TestAlarms : public QObject
 
     QString stored(std::initializer_list<const char*> keys) const { return m_settings->onDisk(AlarmSection, keys); }
     QDateTime moveTo(const QDateTime& moment) { m_clock->set(moment); return moment; }
+
+    // Runs `open`, and `answer` in the window of that type it opens, which is closed after a
+    // failed check too; the window's title, empty when none came. Its OK and Cancel sit side by
+    // side at its foot, below the rest, on the right; its face is its opener's.
+    template <typename Chooser>
+    static QString answered(const std::function<void()>& open, const std::function<void(Chooser&)>& answer)
+    {
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<Chooser*>(QApplication::activeModalWidget());
+            const auto closing = qScopeGuard([chooser] { if (chooser && chooser->isVisible()) chooser->reject(); });
+            QVERIFY(chooser && chooser->objectName() == Chooser::staticMetaObject.className() && chooser->font() == chooser->parentWidget()->font());
+            QTRY_COMPARE(QApplication::activeWindow(), chooser);
+            auto* okButton = chooser->template findChild<QPushButton*>("cmdOK");
+            const QRect ok = okButton->geometry(), cancel = chooser->template findChild<QPushButton*>("cmdCancel")->geometry();
+            QVERIFY(ok.top() == cancel.top() && ok.right() < cancel.left() && chooser->width() - cancel.right() < 20 && ok.width() == okButton->sizeHint().width());
+            for (QWidget* child : chooser->template findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY(child->geometry().bottom() < ok.top() || child->geometry() == ok || child->geometry() == cancel);
+            title = chooser->windowTitle();
+            answer(*chooser);
+        });
+        open();
+        return title;
+    }
 
 private Q_SLOTS:
     void init()
@@ -108,9 +141,10 @@ private Q_SLOTS:
             {at(2026, 12, 7, 7, 0), -1, "07:30", {}}, // nothing chosen
             {at(2026, 12, 7, 7, 0), 8, "ab:30", {}}};
         for (const auto& [now, dayChoice, time, expected] : cases) {
-            const QStringList hm = QString(time).split(':');
-            QCOMPARE(NextAlarmTime(true, dayChoice, hm[0], hm[1], now), expected.isValid() ? toDateSerial(expected) : 0.0);
-            QCOMPARE(NextAlarmTime(false, dayChoice, hm[0], hm[1], now), 0.0);
+            AlarmSlot slot = slotAt(Frequency::Regular, dayChoice, time);
+            QCOMPARE(NextAlarmTime(slot, now), expected.isValid() ? toDateSerial(expected) : 0.0);
+            slot.isOn = false;
+            QCOMPARE(NextAlarmTime(slot, now), 0.0);
         }
         // Stored with 15 digits, most minutes lie a hair below or above the exact one.
         for (int minute = 0; minute < 24 * 60; ++minute) {
@@ -121,6 +155,49 @@ private Q_SLOTS:
         for (const auto& [text, value] : {std::pair{"46001,3125", 46001.3125}, {" 46023 ", 46023.0},
                                           {"tomorrow", -1.0}, {"46,001.3125", -1.0}, {"inf", -1.0}})
             QCOMPARE(parseDateSerial(text).value_or(-1), value);
+    }
+
+    void chosenDaysAndDates_data()
+    {
+        QTest::addColumn<QString>("choice"); // weekdays as digits, Monday 1, or a date
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QDateTime>("due"); // in UTC; none when invalid
+        const auto utc = [](int year, int month, int day, int hour, int minute) {
+            return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+        };
+        const int nextOfMonWedFri[]{9, 9, 11, 11, 14, 14, 14};
+        for (int day = 7; day <= 13; ++day)
+            QTest::newRow(qPrintable("135 from day " + QString::number(day))) << "135" << at(2026, 12, day, 8, 0) << "07:30" << utc(2026, 12, nextOfMonWedFri[day - 7], 7, 30);
+        QTest::newRow("on its day before its minute") << "135" << at(2026, 12, 9, 7, 29, 59) << "07:30" << utc(2026, 12, 9, 7, 30);
+        QTest::newRow("into March") << "15" << at(2026, 2, 28, 8, 0) << "07:30" << utc(2026, 3, 2, 7, 30);
+        QTest::newRow("into the new year") << "246" << at(2026, 12, 31, 8, 0) << "07:30" << utc(2027, 1, 2, 7, 30);
+        QTest::newRow("in the hour summer time skips") << "37" << at(2027, 3, 27, 12, 0) << "01:30" << utc(2027, 3, 28, 1, 0);
+        QTest::newRow("in the hour autumn repeats") << "37" << at(2027, 10, 30, 12, 0) << "01:30" << utc(2027, 10, 31, 0, 30);
+        QTest::newRow("no days") << "" << at(2026, 12, 7, 7, 0) << "07:30" << QDateTime();
+        QTest::newRow("three weeks ahead") << "2026-12-28" << at(2026, 12, 7, 7, 0) << "07:30" << utc(2026, 12, 28, 7, 30);
+        QTest::newRow("a year ahead") << "2027-12-07" << at(2026, 12, 7, 7, 0) << "07:30" << utc(2027, 12, 7, 7, 30);
+        QTest::newRow("today before its minute") << "2026-12-07" << at(2026, 12, 7, 7, 29, 59) << "07:30" << utc(2026, 12, 7, 7, 30);
+        QTest::newRow("today in its minute") << "2026-12-07" << at(2026, 12, 7, 7, 30) << "07:30" << QDateTime();
+        QTest::newRow("yesterday") << "2026-12-06" << at(2026, 12, 7, 7, 0) << "07:30" << QDateTime();
+        QTest::newRow("a date in the skipped hour") << "2027-03-28" << at(2026, 12, 7, 7, 0) << "01:30" << utc(2027, 3, 28, 1, 0);
+    }
+
+    // Chosen weekdays ring on the first of them from today on, a date on that date, at the
+    // alarm's minute, or at the end of the hour summer time skips.
+    void chosenDaysAndDates()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QDateTime, now);
+        QFETCH(QString, time);
+        QFETCH(QDateTime, due);
+        const QDate date = QDate::fromString(choice, Qt::ISODate);
+        AlarmSlot slot = date.isValid() ? slotAt(Frequency::OnceOnly, DayChoice::OnDate, time) : slotAt(Frequency::Regular, DayChoice::ChosenDays, time);
+        slot.chosenDate = date;
+        for (QChar day : date.isValid() ? QString() : choice)
+            slot.chosenDays.set(day.digitValue() - 1);
+        const DateSerial next = NextAlarmTime(slot, now);
+        QCOMPARE(next ? dueMoment(next).toUTC() : QDateTime(), due);
     }
 
     // Lateness counts in real time. A minute the clock skips for summer time is due at the
@@ -137,6 +214,7 @@ private Q_SLOTS:
             {london, monday, utc(2026, 12, 7, 7, 29, 59), AlarmCheck::Wait, false},
             {london, monday, utc(2026, 12, 7, 7, 30, 0), AlarmCheck::Ring, false},
             {london, monday, utc(2026, 12, 7, 7, 30, 59), AlarmCheck::Ring, true},
+            {london, monday, utc(2026, 12, 7, 7, 31), AlarmCheck::RingLate, true},
             {london, monday, utc(2026, 12, 7, 7, 35), AlarmCheck::RingLate, true},
             {london, monday, utc(2026, 12, 7, 7, 35, 1), AlarmCheck::Skip, true},
             {berlin, gap, utc(2027, 3, 28, 0, 59, 59), AlarmCheck::Wait, false},
@@ -154,8 +232,8 @@ private Q_SLOTS:
             const QDateTime now = check.toLocalTime();
             const DateSerial serial = toDateSerial(alarm.date(), alarm.time());
             QCOMPARE(checkAlarm(serial, now), expected);
-            QCOMPARE(oneOffExpired({true, Frequency::OnceOnly, 0, "07", "30", serial, {}, 0}, now.addMSecs(900)), expired);
-            QVERIFY(!oneOffExpired({true, Frequency::Regular, 0, "07", "30", serial, {}, 0}, now.addDays(9)));
+            QCOMPARE(oneOffExpired(slotAt(Frequency::OnceOnly, 0, "07:30", serial), now.addMSecs(900)), expired);
+            QVERIFY(!oneOffExpired(slotAt(Frequency::Regular, 0, "07:30", serial), now.addDays(9)));
             // The status line shows the alarm as set, also where the clock skips it.
             QCOMPARE(nextAlarmStatusText(serial), alarm.toString("dddd HH:mm") + " (Next Alarm)");
         }
@@ -173,10 +251,26 @@ private Q_SLOTS:
         QCOMPARE(nextAlarmStatusText(soonestOf(slots)), "Alarm is OFF");
         slots[3].nextAlarm = slots[8].nextAlarm = december(10, 6, 15);
         slots[11].nextAlarm = december(8, 7, 5); // slots off hold 0
-        QCOMPARE(nextAlarmStatusText(soonestOf(slots), QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
-        QCOMPARE(dayListTexts(Frequency::OnceOnly).size(), 7);
-        QCOMPARE(dayListTexts(Frequency::Regular).mid(6), QStringList({"Sunday", "Monday to Friday",
-                                                                       "Monday to Sunday", "Saturday & Sunday"}));
+        QCOMPARE(nextAlarmStatusText(soonestOf(slots), DayNaming::Weekday, QLocale(QLocale::German)), "Dienstag 07:05 (Next Alarm)");
+        const auto entries = [](int frequency) {
+            QStringList texts;
+            for (const DayEntry& entry : dayList(frequency).mid(6))
+                texts << entry.text + '=' + QString::number(entry.choice);
+            return texts;
+        };
+        QCOMPARE(entries(Frequency::OnceOnly), QStringList({"Sunday=6", "On a date…=11"}));
+        QCOMPARE(entries(Frequency::Regular), QStringList({"Sunday=6", "Monday to Friday=7", "Monday to Sunday=8",
+                                                          "Saturday & Sunday=9", "Chosen days…=10"}));
+        // Chosen days that a choice of old names are stored as that choice; the others are
+        // shown briefly in the week's order, more than four by those left out.
+        const QLocale english(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
+        for (const auto& [days, choice] : {std::pair{0b0000001, 0}, {0b0011111, 7}, {0b1111111, 8}, {0b1100000, 9}, {0b1000001, 10}})
+            QCOMPARE(dayChoiceFor(Weekdays(days)), choice);
+        for (const auto& [days, text] : {std::pair{0b1000001, "Sun, Mon"}, {0b1010101, "Sun, Mon, Wed, Fri"},
+                                         {0b0101111, "All but Sun, Fri"}, {0b1111110, "All but Mon"}})
+            QCOMPARE(weekdaysText(Weekdays(days), english), text);
+        QCOMPARE(weekdaysText(Weekdays(0b1000001), german) + " / " + dayAndDateText(QDate(2026, 12, 22), german), "Mo., So. / Di. 22 Dez. 2026");
+        QCOMPARE(dayAndDateText(QDate(2026, 12, 22), english), "Tue 22 Dec 2026");
         // A once-only list has no patterns: a pattern becomes Monday, a weekday stays.
         for (const auto& [frequency, choice, kept] : {std::tuple{0, 6, 6}, {0, 7, 0}, {1, 9, 9}, {0, -1, -1}})
             QCOMPARE(dayChoiceKeptFor(frequency, choice), kept);
@@ -316,9 +410,14 @@ private Q_SLOTS:
         QTest::newRow("four minutes late") << at0730 << QTime(7, 34, 59) << "07:30" << QStringList() << "Tuesday 07:30 (Next Alarm)";
         QTest::newRow("an hour late") << at0730 << QTime(8, 30) << "" << QStringList{"Missed alarm: Monday 07:30"} << "Tuesday 07:30 (Next Alarm)";
         QTest::newRow("once only") << QString(at0730).replace("comFreq%200=1\ncomDays%200=8", "comFreq%200=0\ncomDays%200=0")
-                                   << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF";
+                                   << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF, slot 0 off";
         QTest::newRow("a snooze") << daily(0, "07", "30", december(8, 7, 30)) + "snoozeUntil%200=" + dateSerialText(december(7, 7, 40))
                                   << QTime(7, 41) << "07:40" << QStringList() << "Tuesday 07:30 (Next Alarm)";
+        const QString dated = QString(at0730).replace("comFreq%200=1\ncomDays%200=8", "comFreq%200=0\ncomDays%200=0") + "date%200=46363\n";
+        QTest::newRow("on a date") << dated << QTime(7, 33) << "07:30" << QStringList() << "Alarm is OFF, slot 0 off";
+        QTest::newRow("on a date, missed") << dated << QTime(8, 30) << "" << QStringList{"Missed alarm: Monday 07:30"} << "Alarm is OFF, slot 0 off";
+        QTest::newRow("on a date passed when saved") << QString(dated).replace(dateSerialText(december(7, 7, 30)), "0")
+                                                     << QTime(7, 0) << "" << QStringList() << "Alarm is OFF, slot 0 off";
         QTest::newRow("one missed, one in time") << daily(0, "06", "00", december(7, 6, 0)) + daily(1, "07", "28", december(7, 7, 28))
                                                  << QTime(7, 30) << "07:28" << QStringList{"Missed alarm: Monday 06:00"} << "Tuesday 06:00 (Next Alarm)";
     }
@@ -342,7 +441,74 @@ private Q_SLOTS:
         QCOMPARE(ringing.isEmpty() ? "" : shortTimeText(wallClockOf(ringing.at(0).at(0).toDouble()).second), rings);
         QCOMPARE(m_seen.informed, missed);
         alarms.acknowledge();
-        QCOMPARE(alarms.nextAlarmText(), next);
+        QCOMPARE(alarms.nextAlarmText() + (alarms.slots()[0].isOn ? "" : ", slot 0 off"), next);
+    }
+
+    // Three weeks ahead, a date is named in the status line, and handed over; from six days
+    // ahead its weekday says enough, as it always has for a one-off on the next Monday. It rings
+    // once and is off, the date kept.
+    void anAlarmOnADate()
+    {
+        storeSlot(0, Frequency::OnceOnly, 0, "07", "30", december(28, 7, 30));
+        SaveSetting(AppTitle, AlarmSection, "date 0", "46384"); // Monday 28 December
+        AlarmClock alarms(m_seen, m_seen);
+        QSignalSpy handedOver(&alarms, &AlarmClock::soonestMomentChanged);
+        alarms.start();
+        QCOMPARE(alarms.nextAlarmText(), "28 Dec 2026 07:30 (Next Alarm)");
+        QCOMPARE(alarms.soonestDayAndTime(), "28 Dec 2026 07:30");
+        QCOMPARE(handedOver.constLast().at(0).toDateTime(), at(2026, 12, 28, 7, 30));
+        const SlotTable dated = alarms.slots();
+        SlotTable weekday = dated;
+        weekday[0].dayChoice = 0;
+        const auto shownOn = [&](int day, const SlotTable& slots) {
+            m_clock->set(at(2026, 12, day, 7, 30));
+            alarms.saveSettings(slots, alarms.options());
+            return alarms.nextAlarmText();
+        };
+        QCOMPARE(shownOn(21, weekday), "Monday 07:30 (Next Alarm)");
+        QCOMPARE(shownOn(21, dated), "28 Dec 2026 07:30 (Next Alarm)");
+        QCOMPARE(shownOn(22, dated), "Monday 07:30 (Next Alarm)");
+        alarms.check(moveTo(at(2026, 12, 28, 7, 30)));
+        QVERIFY(alarms.isRinging());
+        alarms.acknowledge();
+        QCOMPARE(alarms.nextAlarmText() + ' ' + stored({"chkOn 0", "comDays 0", "date 0"}), "Alarm is OFF 0 0 46384");
+    }
+
+    void chosenDaysAndDatesStored_data()
+    {
+        QTest::addColumn<QString>("stored"); // beside slot 0's other keys
+        QTest::addColumn<QString>("read");   // its day choice, chosen days, date
+        QTest::addColumn<QString>("written"); // "comDays 0", "days 0", "date 0"
+        QTest::newRow("chosen days") << "comFreq 0=1\ncomDays 0=2\ndays 0=3567" << "10 3567 " << "2 3567 ";
+        QTest::newRow("an earlier version's choice") << "comFreq 0=1\ncomDays 0=3\ndays 0=356" << "3  " << "3  ";
+        QTest::newRow("chosen days on a once-only row") << "comFreq 0=0\ncomDays 0=2\ndays 0=356" << "2  " << "2  ";
+        QTest::newRow("before Monday") << "comFreq 0=1\ncomDays 0=2\ndays 0=306" << "2  " << "2  ";
+        QTest::newRow("past Sunday") << "comFreq 0=1\ncomDays 0=2\ndays 0=368" << "2  " << "2  ";
+        QTest::newRow("no days") << "comFreq 0=1\ncomDays 0=2\ndays 0=" << "2  " << "2  ";
+        QTest::newRow("a pattern") << "comFreq 0=1\ncomDays 0=7\ndays 0=12345" << "7 12345 " << "7  ";
+        QTest::newRow("a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384" << "11  2026-12-28" << "0  46384";
+        QTest::newRow("a date an earlier version moved") << "comFreq 0=0\ncomDays 0=3\ndate 0=46384" << "3  " << "3  ";
+        QTest::newRow("a date with a time") << "comFreq 0=0\ncomDays 0=0\ndate 0=46384.5" << "0  " << "0  ";
+        QTest::newRow("not a date") << "comFreq 0=0\ncomDays 0=0\ndate 0=soon" << "0  " << "0  ";
+    }
+
+    // The days and the date are read only while "comDays 0" holds their nearest weekday, which
+    // an earlier version rings on; anything else reads as if absent, and is gone at the next save.
+    void chosenDaysAndDatesStored()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, read);
+        QFETCH(QString, written);
+        m_settings->writeFile(("[AlarmSetting]\n" + stored.replace(" 0=", "%200=")).toUtf8());
+        AlarmClock alarms(m_seen, m_seen);
+        alarms.start();
+        const AlarmSlot& slot = alarms.slots()[0];
+        QString digits;
+        for (int day = 1; day <= 7; ++day)
+            digits += slot.chosenDays.test(day - 1) ? QString::number(day) : "";
+        QCOMPARE(QString::number(slot.dayChoice) + ' ' + digits + ' ' + slot.chosenDate.toString(Qt::ISODate), read);
+        alarms.saveSettings(alarms.slots(), alarms.options());
+        QCOMPARE(this->stored({"comDays 0", "days 0", "date 0"}), written);
     }
 
     void timerLengthsAndTheirCountdown()
@@ -424,7 +590,7 @@ private Q_SLOTS:
         QCOMPARE(read, QStringList({"5 10  0 0", "0 1 0 12:00 0 0 ", "0 0 0 12:00 0 0 ", "0 0 3 ab:00 0 0 ", "0 0 0 12:00 0 0 two lines"}));
         slots[2].hourText = "12";
         slots[3].label.clear();
-        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0};
+        slots[4] = {true, Frequency::Regular, DayChoice::SaturdayAndSunday, "06", "45", 0, {}, 0, {}, {}};
         slots[14].hourText = "7"; // kept as typed: the window pads it
         AlarmOptions saved{60, DefaultSnoozeMinutes, {}, false};
         alarms.saveSettings(slots, saved);
@@ -642,6 +808,75 @@ private Q_SLOTS:
         });
         main.itmSetAlarm->trigger();
         QCOMPARE(stored({"chkOn 0"}), "0");
+    }
+
+    // The last entry of a row's day list opens a window of its own, by the keyboard: in the
+    // week's order, top to bottom, OK refused with no day ticked, Escape or Cancel keeping the
+    // choice before; chosen again, with the days or the date chosen. The calendar starts
+    // today and moves as the clock's does. Saved, both are stored; switched to the other
+    // frequency, each keeps its nearest weekday.
+    void chosenDaysAndADateFromTheKeyboard()
+    {
+        AlarmClock alarms(m_seen, m_seen);
+        alarms.start();
+        frm_SetAlarm window(alarms);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto keys = [](std::initializer_list<Qt::Key> keys) {
+            for (Qt::Key key : keys)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        const auto lastEntry = [&](int n) { QTest::keyClick(window.comDays[n], Qt::Key_End); };
+        const auto reopen = [&](int n) {
+            QTest::keyClick(window.comDays[n], Qt::Key_Down, Qt::AltModifier);
+            QTest::keyClick(window.comDays[n]->view(), Qt::Key_Return);
+        };
+        const auto click = [](QWidget& chooser, const char* button) { QTest::mouseClick(chooser.findChild<QPushButton*>(button), Qt::LeftButton); };
+        window.chkOn[0]->setChecked(true);
+        window.chkOn[1]->setChecked(true);
+        window.comFreq[0]->setCurrentIndex(Frequency::Regular);
+        QStringList order;
+        QCOMPARE(answered<DaysChooser>([&] { lastEntry(0); }, [&](DaysChooser& chooser) {
+            for (int day = 0, y = -1; day < 7; ++day, keys({Qt::Key_Tab})) {
+                auto* box = qobject_cast<QCheckBox*>(QApplication::focusWidget());
+                order << box->objectName() + (box->isChecked() ? "+" : "") + (box->y() > y ? "" : " above");
+                y = box->y();
+            }
+            chooser.chkDay[0]->setFocus();
+            keys({Qt::Key_Space, Qt::Key_Return});
+            QVERIFY(chooser.isVisible() && !chooser.cmdOK->isEnabled());
+            keys({Qt::Key_Escape});
+        }), "Chosen Days");
+        QCOMPARE(order.join(' ') + ", " + window.comDays[0]->currentText(), "chkDay_7 chkDay_1+ chkDay_2 chkDay_3 chkDay_4 chkDay_5 chkDay_6, Monday");
+        // Monday off, Wednesday and Friday on; then Monday on again, and cancelled.
+        answered<DaysChooser>([&] { lastEntry(0); }, [&](DaysChooser&) {
+            keys({Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return});
+        });
+        answered<DaysChooser>([&] { reopen(0); }, [&](DaysChooser& chooser) {
+            keys({Qt::Key_Tab, Qt::Key_Space});
+            QCOMPARE(chooser.days(), Weekdays(0b0010101));
+            click(chooser, "cmdCancel");
+            QVERIFY(chooser.isHidden());
+        });
+        QCOMPARE(window.comDays[0]->currentText(), "Wed, Fri");
+        // Left: not before today; then three weeks and a day on. Chosen again, a day later.
+        QCOMPARE(answered<DateChooser>([&] { lastEntry(1); }, [&](DateChooser&) {
+            keys({Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return});
+        }), "Alarm Date");
+        QCOMPARE(window.comDays[1]->currentText(), "Tue 29 Dec 2026");
+        answered<DateChooser>([&] { reopen(1); }, [&](DateChooser& chooser) {
+            keys({Qt::Key_Right});
+            click(chooser, "cmdOK");
+        });
+        QCOMPARE(window.comDays[1]->currentText(), "Wed 30 Dec 2026");
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QCOMPARE(stored({"comDays 0", "days 0", "comDays 1", "date 1"}), "2 35 2 46386");
+        window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
+        window.comFreq[1]->setCurrentIndex(Frequency::Regular);
+        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Wednesday");
+        QCOMPARE(window.comDays[0]->itemText(7) + ", " + window.comDays[1]->itemText(10), "On a date…, Chosen days…");
     }
 
     // A named alarm rings over the open settings, whose unsaved edit it discards, and cannot

@@ -1,4 +1,6 @@
 #include "about/frmAbout.h"
+#include "alarm/DateChooser.h"
+#include "alarm/DaysChooser.h"
 #include "alarm/frmMissedAlarms.h"
 #include "alarm/frm_SetAlarm.h"
 #include "alarm/frm_alarm_notif.h"
@@ -216,8 +218,13 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(language));
         const auto english = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>()); QLocale::setDefault(QLocale::system()); });
         TempSettings settings;
-        settings.writeFile("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n"
-                           "label%200=Pills\nchkOn%201=1\ncomFreq%201=1\ncomDays%201=9\nsnoozeUntil%201=46364.3194444444\n");
+        // Rows 2 to 5 with the widest chosen days in some language, 6 and 7 with wide dates.
+        settings.writeFile(QString("[AlarmSetting]\ndur=5\nchkOn%200=1\ncomFreq%200=1\ncomDays%200=8\ntxtHr%200=07\ntxtMin%200=30\n"
+                                   "label%200=Pills\nchkOn%201=1\ncomFreq%201=1\ncomDays%201=9\nsnoozeUntil%201=46364.3194444444\n"
+                                   "comFreq%202=1\ndays%202=1467\ncomFreq%203=1\ncomDays%203=1\ndays%203=2367\n"
+                                   "comFreq%204=1\ndays%204=1367\ncomFreq%205=1\ndays%205=12357\n"
+                                   "comDays%206=2\ndate%206=%1\ncomDays%207=6\ndate%207=%2\n")
+                               .arg(toDateSerial(QDate(2027, 9, 22))).arg(toDateSerial(QDate(2027, 3, 14))).toUtf8());
         MockClock clock(2026, 12, 7, 7, 0, 0);
         AlarmRecorder seen;
         frm_Main main(seen, seen);
@@ -235,16 +242,21 @@ private Q_SLOTS:
         alarms.showReach(reachText(AlarmHandOff::Reach::WhileOn));
         frmNotes notes(main.dailyNotes());
         notes.Form_Load();
+        QCOMPARE(alarms.comDays[5]->currentText() + alarms.comDays[7]->currentText() == "All but Thu, SatSun 14 Mar 2027", language == "en");
         frmAbout about;
         about.Form_Load();
         frmTimer timer(main.alarmClock());
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer})
+        DaysChooser days(Weekdays(), &alarms);
+        QVERIFY(!days.cmdOK->isEnabled()); // none ticked
+        DateChooser date(QDate(2027, 9, 22), QDate(2026, 12, 7), &alarms);
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer, &days, &date})
             window->show();
         QStringList found;
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer, main.notification(), main.missedAlarms()})
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &alarms, &notes, &about, &timer, &days, main.notification(), main.missedAlarms()})
             found << unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), window) << clipped(window);
         main.itmShowCalendar->trigger(); // Qt's own, with the month's name
-        QStringList calendar = unnamed(QAccessible::queryAccessibleInterface(main.Calendar1), "Calendar1", &main);
+        QStringList calendar = unnamed(QAccessible::queryAccessibleInterface(main.Calendar1), "Calendar1", &main)
+            + unnamed(QAccessible::queryAccessibleInterface(&date), "DateChooser", &date) + clipped(&date);
         // Qt's table of days has an empty corner cell and a hidden header row.
         calendar.removeIf([](const QString& path) { return path.endsWith("qt_calendar_calendarview/item"); });
         found << clipped(&main) << calendar;
@@ -254,10 +266,13 @@ private Q_SLOTS:
         }
         Q_EMIT main.alarmClock().nextAlarmTextChanged(countdownText(LongestTimerSeconds - 1, true));
         found << clipped(&main);
-        // The status line with each weekday.
-        for (int day = 7; day < 14; ++day) {
-            Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(toDateSerial(QDate(2026, 12, day), QTime(23, 59))));
-            found << clipped(&main);
+        // The status line with each weekday, and named by date on every weekday of every month.
+        for (int day = 0; day < 84; ++day) {
+            const DateSerial alarm = toDateSerial(QDate(2027, day / 7 + 1, 20 + day % 7), QTime(23, 59));
+            for (DayNaming naming : {DayNaming::Weekday, DayNaming::Date}) {
+                Q_EMIT main.alarmClock().nextAlarmTextChanged(nextAlarmStatusText(alarm, naming));
+                found << clipped(&main);
+            }
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
     }
