@@ -609,6 +609,10 @@
         <translation>Je třeba zadat číslo v rozsahu 0–59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>Budík %1 je nastaven na datum a čas, které již uplynuly.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Neplatný údaj</translation>
     </message>

@@ -609,6 +609,10 @@
         <translation>Bitte geben Sie eine Zahl von 0 bis 59 ein.</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>Wecker %1 ist auf ein Datum und eine Uhrzeit gestellt, die schon vorbei sind.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Ungültige Eingabe</translation>
     </message>

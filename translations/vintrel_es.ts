@@ -609,6 +609,10 @@
         <translation>Debe introducir un número entre 0 y 59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>La alarma %1 está programada para una fecha y hora que ya han pasado.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Entrada no válida</translation>
     </message>

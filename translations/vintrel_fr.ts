@@ -609,6 +609,10 @@
         <translation>Vous devez saisir un nombre compris entre 0 et 59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>L’alarme %1 est réglée sur une date et une heure déjà passées.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Saisie non valide</translation>
     </message>

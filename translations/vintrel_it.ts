@@ -609,6 +609,10 @@
         <translation>È necessario inserire un numero compreso tra 0 e 59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>La sveglia %1 è impostata su una data e un’ora già passate.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Valore non valido</translation>
     </message>

@@ -609,6 +609,10 @@
         <translation>Voer een getal van 0 tot en met 59 in.</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>Wekker %1 staat op een datum en tijd die al voorbij zijn.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Ongeldige invoer</translation>
     </message>

@@ -609,6 +609,10 @@
         <translation>Należy podać liczbę z zakresu 0–59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>Alarm %1 jest ustawiony na datę i godzinę, które już minęły.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Nieprawidłowa wartość</translation>
     </message>

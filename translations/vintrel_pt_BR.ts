@@ -609,6 +609,10 @@
         <translation>É necessário informar um número entre 0 e 59</translation>
     </message>
     <message>
+        <source>Alarm %1 is set for a date and time that have passed.</source>
+        <translation>O alarme %1 está definido para uma data e hora que já passaram.</translation>
+    </message>
+    <message>
         <source>Invalid entry</source>
         <translation>Entrada inválida</translation>
     </message>

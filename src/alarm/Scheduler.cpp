@@ -51,6 +51,14 @@ DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now)
     }
 }
 
+int firstPassedDate(const SlotTable& slots, const QDateTime& now)
+{
+    const auto passed = std::find_if(slots.cbegin(), slots.cend(), [&now](const AlarmSlot& slot) {
+        return slot.isOn && slot.dayChoice == DayChoice::OnDate && NextAlarmTime(slot, now) == 0;
+    });
+    return passed == slots.cend() ? -1 : int(passed - slots.cbegin());
+}
+
 DateSerial soonestOf(const SlotTable& slots)
 {
     DateSerial soonest = NoAlarmSentinel;

@@ -14,6 +14,10 @@ constexpr DateSerial NoAlarmSentinel = 2000000.0;
 // names no days, its date has passed, or its hour or minute does not read as a number.
 DateSerial NextAlarmTime(const AlarmSlot& slot, const QDateTime& now);
 
+// The first slot switched on for a date whose moment has come by `now`, so that it would never
+// ring; -1 if there is none.
+int firstPassedDate(const SlotTable& slots, const QDateTime& now);
+
 // The soonest of the slots' next alarms and pending snoozes (0 is neither);
 // NoAlarmSentinel if there is none.
 DateSerial soonestOf(const SlotTable& slots);

@@ -4,6 +4,7 @@
 #include "alarm/DateChooser.h"
 #include "alarm/DayTexts.h"
 #include "alarm/DaysChooser.h"
+#include "alarm/Scheduler.h"
 #include "alarm/Snooze.h"
 #include "alarm/SoundChooser.h"
 #include "alarm/TimeField.h"
@@ -429,6 +430,11 @@ void frm_SetAlarm::validateTimeBox(QLineEdit* box, int highest, const QString& m
         return;
     }
     m_rejectedBox = box;
+    refuseEntry(box, message);
+}
+
+void frm_SetAlarm::refuseEntry(QLineEdit* box, const QString& message)
+{
     box->setFocus();
     box->setSelection(0, int(box->text().size()));
     QMessageBox invalid(QMessageBox::Warning, tr("Invalid entry"), message, QMessageBox::Ok, this);
@@ -448,6 +454,13 @@ bool frm_SetAlarm::saveEdits()
     // corrected first.
     if (m_rejectedBox) {
         m_rejectedBox->setFocus();
+        return false;
+    }
+    // A date's alarm whose moment has come would be kept but never ring.
+    const int passed = firstPassedDate(m_slots, Clock::now());
+    if (passed >= 0) {
+        refuseEntry(txtHr[passed],
+                    tr("Alarm %1 is set for a date and time that have passed.").arg(passed + 1));
         return false;
     }
     m_alarmClock.saveSettings(m_slots, shownOptions());

@@ -94,6 +94,8 @@ class frm_SetAlarm : public EditorDialog
 
     void focusChanged(QWidget* old, QWidget* now);
     void validateTimeBox(QLineEdit* box, int highest, const QString& message);
+    // Shows why the entry is refused, with the box focused and selected for correcting it.
+    void refuseEntry(QLineEdit* box, const QString& message);
 
     AlarmClock& m_alarmClock;
     QWidget* m_rows;

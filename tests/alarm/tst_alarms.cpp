@@ -184,7 +184,7 @@ private Q_SLOTS:
     }
 
     // Chosen weekdays ring on the first of them from today on, a date on that date, at the
-    // alarm's minute, or at the end of the hour summer time skips.
+    // alarm's minute, or at the end of the hour summer time skips; a date passed, never.
     void chosenDaysAndDates()
     {
         QFETCH(QString, choice);
@@ -198,6 +198,12 @@ private Q_SLOTS:
             slot.chosenDays.set(day.digitValue() - 1);
         const DateSerial next = NextAlarmTime(slot, now);
         QCOMPARE(next ? dueMoment(next).toUTC() : QDateTime(), due);
+        // A date that will not come is not saved; days that never come are a choice of their own.
+        SlotTable slots;
+        slots[3] = slot;
+        QCOMPARE(firstPassedDate(slots, now), date.isValid() && !due.isValid() ? 3 : -1);
+        slots[3].isOn = false;
+        QCOMPARE(firstPassedDate(slots, now), -1);
     }
 
     // Lateness counts in real time. A minute the clock skips for summer time is due at the
@@ -873,9 +879,27 @@ private Q_SLOTS:
         QCOMPARE(window.comDays[1]->currentText(), "Wed 30 Dec 2026");
         QTest::mouseClick(window.cmd_save, Qt::LeftButton);
         QCOMPARE(stored({"comDays 0", "days 0", "comDays 1", "date 1"}), "2 35 2 46386");
+        // Today at 06:00 has passed at 07:00: refused, nothing stored, the hour ready to correct.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        answered<DateChooser>([&] { reopen(1); }, [&](DateChooser&) {
+            keys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
+        });
+        typeInto(window.txtHr[1], "06");
+        auto message = answerNextBox(QMessageBox::Ok);
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QCOMPARE(*message, "Alarm 2 is set for a date and time that have passed.");
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.focusWidget(), window.txtHr[1]);
+        QCOMPARE(window.txtHr[1]->selectedText(), "06");
+        QCOMPARE(stored({"txtHr 1", "date 1"}), "12 46386");
+        typeInto(window.txtHr[1], "07");
+        typeInto(window.txtMin[1], "01");
+        QTest::mouseClick(window.cmd_save, Qt::LeftButton);
+        QCOMPARE(stored({"txtHr 1", "txtMin 1", "date 1"}) + ", " + window.comDays[1]->currentText(), "07 01 46363, Mon 7 Dec 2026");
         window.comFreq[0]->setCurrentIndex(Frequency::OnceOnly);
         window.comFreq[1]->setCurrentIndex(Frequency::Regular);
-        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Wednesday");
+        QCOMPARE(window.comDays[0]->currentText() + ", " + window.comDays[1]->currentText(), "Wednesday, Monday");
         QCOMPARE(window.comDays[0]->itemText(7) + ", " + window.comDays[1]->itemText(10), "On a date…, Chosen days…");
     }
 
