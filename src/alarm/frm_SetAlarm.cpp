@@ -236,7 +236,6 @@ void frm_SetAlarm::createRow(int n)
     for (QLineEdit* box : {txtHr[n], txtMin[n]}) {
         box->setValidator(new CharacterLimit(2, box));
         box->setAlignment(Qt::AlignCenter);
-        box->setTextMargins(0, 0, 0, 0);
     }
     connect(txtHr[n], &QLineEdit::textChanged, this,
             [this, n](const QString& text) { m_slots[n].hourText = text; });

@@ -20,9 +20,7 @@ void createPrivateFile(const QString& path)
     if (QFileInfo::exists(path))
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly))
-        file.close();
+    QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly);
 }
 
 bool restrictToOwner(const QString& path)

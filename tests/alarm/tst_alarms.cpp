@@ -996,6 +996,8 @@ private Q_SLOTS:
         QVERIFY(oneWord.lbl_label->fontMetrics().horizontalAdvance(QString(60, 'W')) <= oneWord.lbl_label->width());
         QCOMPARE(named.accessibleDescription(), "The time is now 07:30. " + label);
         QCOMPARE(fittedFont(sansFont(12), QString(500, 'W'), 10).pointSizeF(), 8.0); // no smaller than asked
+        const int exactWidth = QFontMetrics(sansFont(12)).horizontalAdvance(label);
+        QCOMPARE(fittedFont(sansFont(12), label, exactWidth).pointSizeF() + fittedFont(sansFont(12), label, exactWidth - 1).pointSizeF(), 12 + 11.5);
         const int height = named.height();
         named.showSoundFailure();
         QVERIFY(named.height() > height && named.lbl_sound->geometry().bottom() < named.height());
@@ -1035,7 +1037,7 @@ private Q_SLOTS:
         QCOMPARE(menu(), "0 &Pause Timer 0");
         QVERIFY(withTimerWindow([](frmTimer& window) {
             QCOMPARE(window.focusWidget(), window.txtMinutes);
-            QCOMPARE(window.txtMinutes->selectedText() + ":" + window.txtSeconds->text(), "5:00");
+            QCOMPARE(window.txtMinutes->selectedText() + ":" + window.txtSeconds->text() + " " + window.txtLabel->placeholderText(), "5:00 Name");
             QTest::keyClicks(window.txtMinutes, "12");
             QTest::keyClick(window.txtMinutes, Qt::Key_Return);
         }));

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,9 @@ private Q_SLOTS:
     // passed one on; and it leaves a running clock where it is, to ring by itself.
     void aStartForAnAlarm()
     {
-        const auto forAlarm = parseCommandLine({"/usr/bin/vintrel-clock", "--for-alarm"}, "3.0.1");
+        char program[] = "/usr/bin/vintrel-clock", option[] = "--for-alarm";
+        char* argv[]{program, option};
+        const auto forAlarm = handleCommandLine(2, argv, "3.0.1");
         QVERIFY(forAlarm.forAlarm && !forAlarm.exitCode && !parseCommandLine({"vintrel-clock"}, "3.0.1").forAlarm);
         qputenv("VINTREL_DISPLAY", ":7");
         qputenv("VINTREL_XAUTHORITY", "/tmp/auth");
@@ -275,6 +278,7 @@ private Q_SLOTS:
                                + "CloseNotification|43\n"
                                "Notify|Vintrel Clock & Alarm|Alarm 07:32|The time is now 07:32|urgency=2|timeout=0|replaces=0|id=44" + actions
                                + "CloseNotification|44\n");
+        QTRY_VERIFY(notice.findChildren<QDBusPendingCallWatcher*>().isEmpty()); // none kept through a day's notices
         DesktopNotification().inform("Alarms off", "Closed"); // the first notice of a run, as it ends
         QVERIFY(logged().endsWith("|Alarms off|Closed|urgency=1|timeout=0|replaces=0|id=45\n"));
         for (QProcess* process : {&service, &bus}) {

@@ -169,6 +169,8 @@ private Q_SLOTS:
         notes().show();
         QVERIFY(QTest::qWaitForWindowActive(&notes()) && notes().txtNotes->isReadOnly());
         QCOMPARE(choose(december(7)), " Add Note - -");
+        QTest::keyClick(notes().comDate, Qt::Key_Return); // presses no button of its own accord
+        QCOMPARE(notes().cmdAdd->text(), "Add Note");
         QTest::mouseClick(notes().cmdAdd, Qt::LeftButton);
         // While a note is typed only "Done" is on offer, and the day cannot change.
         QCOMPARE(choose(december(7)), " Done - -");

@@ -1,3 +1,4 @@
+#include "settings/FileSafety.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPosition.h"
 #include "support/ModalAnswer.h"
@@ -40,6 +41,9 @@ private Q_SLOTS:
     {
         TempSettings settings;
         const mode_t oldMask = ::umask(022); // the usual one: new files readable by everyone
+        const QString firstOfAll = settings.dir() + "/config/not/made/yet.conf";
+        FileSafety::createPrivateFile(firstOfAll);
+        QCOMPARE(modeOf(firstOfAll), 0600);
         SaveSetting(AppTitle, "Notes", "Text1", "a");
         const auto openFiles = [] { return QDir("/proc/self/fd").count(); };
         const auto before = openFiles();
