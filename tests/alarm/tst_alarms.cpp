@@ -1069,6 +1069,10 @@ private Q_SLOTS:
             }
         }));
         QCOMPARE(main.windowTitle() + " " + menu(), "Timer 1:30 1 &Pause Timer 1");
+        QVERIFY(withTimerWindow([](frmTimer& window) {
+            QCOMPARE(window.txtMinutes->selectedText() + ":" + window.txtSeconds->text(), "1:30"); // the last length started
+            QTest::keyClick(&window, Qt::Key_Escape);
+        }));
         main.itmCancelTimer->trigger();
         QCOMPARE(main.windowTitle() + " " + menu() + stored({"timerEnd", "timerLength"}), "Alarm is OFF 0 &Pause Timer 0 90");
     }
