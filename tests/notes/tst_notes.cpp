@@ -110,7 +110,8 @@ private Q_SLOTS:
             {"NumNotes=3\nDay1=1\nText1=1\nText2=2\nDay3=3\nText3=3\n", {"1", "3"}},
             {"NumNotes=2\nDay1=soon\nText1=1\nDay2=2\nText2=2\n", {"2"}},
             {"NumNotes=3\nDay1=2\nText1=2\nDay2=1\nText2=1\nDay3=2\nText3=x\n", {"1", "2"}},
-            {"NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n", {"1", "2"}}};
+            {"NumNotes=2\nDay1=1.75\nText1=1\nDay2=2\nText2=2\n", {"1", "2"}},
+            {"NumNotes=2\nDay1=1e10\nText1=1e10\nDay2=2\nText2=2\n", {"2"}}}; // a day no calendar reaches
         for (const auto& [section, texts] : cases) {
             m_settings->writeFile("[Notes]\n" + section);
             DailyNotes notes;
