@@ -336,7 +336,7 @@ private Q_SLOTS:
     void aMorningWithTheClock()
     {
         TempSettings settings;
-        settings.writeFile("[Main]\ntop=-30\nleft=-15\n");
+        settings.writeFile("[Main]\ntop=-30\nleft=-15\n[SetAlarm]\ntop=-150\nleft=-75\n");
         MockClock clock(2026, 12, 7, 7, 29, 59);
         AlarmRecorder seen;
         {
@@ -365,6 +365,8 @@ private Q_SLOTS:
                         aboutSeen += about(window);
                     if (auto* window = qobject_cast<frmNotes*>(modal))
                         aboutSeen += QString::number(window->comDate->count()) + " dates|";
+                    if (auto* window = qobject_cast<frm_SetAlarm*>(modal)) // left where it was, even a little off the screen
+                        aboutSeen += QString("%1,%2|").arg(window->x()).arg(window->y());
                     QTest::keyClick(main.windowHandle(), Qt::Key_S, Qt::ControlModifier);
                     clock.advanceSeconds(5);
                     QTest::qWait(1100);
@@ -377,7 +379,7 @@ private Q_SLOTS:
                 QCOMPARE(main.lblTime->text().replace(QChar(0x202f), u' '), clock.now().toString("h:mm:ss AP"));
             }
             QCOMPARE(dialogs, "frm_SetAlarm the clock's dialog|frmNotes the clock's dialog|frmAbout the clock's dialog|");
-            QCOMPARE(aboutSeen, "366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
+            QCOMPARE(aboutSeen, "-5,-10|366 dates|About Vintrel Clock & Alarm|v3.0.1|7|v3.0.1 - Bug fix: Fixed alarm setting calculations."
                                 "|v1.0.1 - Bug fix.    Calendar now shows the correct date."
                                 " read-only scrolls title OK white-on-blue centred");
             // Closed, each is gone.
