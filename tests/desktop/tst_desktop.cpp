@@ -232,6 +232,7 @@ private Q_SLOTS:
         // Unless the desktop's own settings switched it off, it counts.
         for (const auto& [added, enabled] :
              {std::pair{"", true}, {"Hidden = true\n", false}, {"X-GNOME-Autostart-enabled=false\n", false},
+              {"Hidden=false\nX-GNOME-Autostart-enabled=true\n", true},
               {"[Desktop Action a]\nHidden=true\n", true}}) {
             QVERIFY(Autostart::setEnabled(path, "/usr/bin/vintrel-clock", true));
             QFile file(path);
