@@ -38,7 +38,9 @@ bool answered(const QDBusMessage& reply)
         QStringLiteral("org.freedesktop.DBus.Error.NoServer"),
         QStringLiteral("org.freedesktop.DBus.Error.TimedOut"),
         QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")};
-    return !silent.contains(reply.errorName());
+    // A bus that knows the manager's name but could not start it has none either.
+    static const QString notStarted = QStringLiteral("org.freedesktop.DBus.Error.Spawn.");
+    return !silent.contains(reply.errorName()) && !reply.errorName().startsWith(notStarted);
 }
 
 // A D-Bus address escapes every byte outside a few safe ones.

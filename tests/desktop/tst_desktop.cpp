@@ -144,6 +144,39 @@ private Q_SLOTS:
         QTRY_COMPARE(answered, false);
     }
 
+    // A session bus that knows the manager's name but fails to start it, as one started by
+    // dbus-launch beside systemd's files does: that is no manager, not a manager's refusal.
+    void aBusThatCannotStartTheManager()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("services"));
+        const auto write = [&](const QString& name, const QString& text) {
+            QFile file(dir.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+        };
+        QVERIFY(write("services/org.freedesktop.systemd1.service",
+                      "[D-BUS Service]\nName=org.freedesktop.systemd1\nExec=/bin/false\n"));
+        QVERIFY(write("bus.conf", QString("<busconfig><type>session</type><listen>unix:tmpdir=%1</listen><auth>EXTERNAL</auth>"
+                                          "<servicedir>%1/services</servicedir><policy context=\"default\">"
+                                          "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                                          "<allow own=\"*\"/></policy></busconfig>")
+                                      .arg(dir.path())));
+        QProcess daemon;
+        daemon.start("dbus-daemon", {"--config-file=" + dir.filePath("bus.conf"), "--nofork", "--print-address=1"});
+        const auto stopped = qScopeGuard([&] { daemon.kill(); daemon.waitForFinished(); });
+        if (!daemon.waitForReadyRead())
+            QSKIP(qPrintable("no private session bus could start here: " + daemon.readAllStandardError()));
+        const QDBusConnection bus = QDBusConnection::connectToBus(daemon.readLine().trimmed(), "launched");
+        QVERIFY(bus.isConnected());
+        SystemdUserManager manager(dir.filePath("run"), bus);
+        std::optional<ServiceManager::TimerState> state;
+        manager.restartTimer("vintrel-clock-alarm.timer", [&](ServiceManager::TimerState s) { state = s; });
+        QTRY_COMPARE(state, ServiceManager::TimerState::NoAnswer);
+        std::optional<bool> answered;
+        manager.stopTimer("vintrel-clock-alarm.timer", [&](bool a) { answered = a; });
+        QTRY_COMPARE(answered, false);
+    }
+
     // A daily 07:30 alarm named by the user, from Monday 07:00. The manager refuses a timer
     // that wakes the computer, and takes it without; the alarm rings and is handed over for
     // Tuesday. "Ring When Closed" switched off removes the timer, and is stored; on again, a
