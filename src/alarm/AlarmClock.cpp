@@ -149,8 +149,9 @@ void AlarmClock::check(const QDateTime& now)
 {
     checkTimer(now);
     if (isRinging() || checkAlarm(m_soonest, now) == AlarmCheck::Wait) {
-        // The countdown, once a second, and only when its text changes.
-        if (!isRinging() && nextAlarmText() != m_statusText) {
+        // The countdown, once a second, and only when its text changes; a timer that rings
+        // shows 0:00.
+        if (nextAlarmText() != m_statusText) {
             m_statusText = nextAlarmText();
             Q_EMIT nextAlarmTextChanged(m_statusText);
         }

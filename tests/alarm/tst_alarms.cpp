@@ -549,7 +549,9 @@ private Q_SLOTS:
         QCOMPARE(handedOver.last().at(0).toDateTime(), at(2026, 12, 7, 7, 2));
         QCOMPARE(tick(7, 1, 59), "Timer 0:01");
         QVERIFY(ringing.isEmpty());
+        QSignalSpy shown(&*alarms, &AlarmClock::nextAlarmTextChanged);
         QCOMPARE(tick(7, 2, 0), "Timer 0:00");
+        QCOMPARE(shown.size() == 1 ? shown.at(0).at(0).toString() : "", "Timer 0:00"); // not left a second short while it rings
         QCOMPARE(ringing.size() + m_seen.posted.size(), 2);
         QCOMPARE(m_seen.posted.last() + "|" + ringing.at(0).at(1).toString(), "07:02|Timer – Tea|10|Timer – Tea");
         QVERIFY(!m_settings->onDisk(AlarmSection, "timerEnd").isValid()); // rung, as far as a restart knows
