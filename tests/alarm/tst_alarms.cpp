@@ -801,6 +801,8 @@ private Q_SLOTS:
         unchanged.setAttribute(Qt::WA_DeleteOnClose, false);
         unchanged.Form_Load();
         QVERIFY(!unchanged.hasUnsavedEdits());
+        // A screen reader counts the rows from 1, as the user does.
+        QCOMPARE(unchanged.chkOn[14]->accessibleName() + "|" + unchanged.comDays[0]->accessibleDescription(), "Alarm 15 on|Alarm 1 day");
         unchanged.fraSound->chkGentle->click();
         QVERIFY(unchanged.hasUnsavedEdits());
         unchanged.fraSound->chkGentle->click();

@@ -163,6 +163,7 @@ private Q_SLOTS:
         qputenv("DISPLAY", ":0");
         prepareQtPlatform();
         QCOMPARE(qgetenv("QT_QPA_PLATFORM") + ' ' + qgetenv("QT_XCB_NO_MITSHM"), "xcb 1");
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar)); // the menu stays in the window
     }
 
     // Catches pixel files left behind by a change to the artwork, or read in the wrong order.
