@@ -152,6 +152,8 @@ private Q_SLOTS:
             const auto parsed = parseDateSerial(dateSerialText(toDateSerial(QDate(2026, 12, 7), time)));
             QVERIFY(parsed && wallClockOf(*parsed).second == time);
         }
+        const auto midnight = std::pair{QDate(2026, 12, 8), QTime(0, 0)};
+        QCOMPARE(wallClockOf(toDateSerial(midnight.first, midnight.second) - 1e-9), midnight); // a hair below
         for (const auto& [text, value] : {std::pair{"46001,3125", 46001.3125}, {" 46023 ", 46023.0},
                                           {"tomorrow", -1.0}, {"46,001.3125", -1.0}, {"inf", -1.0}})
             QCOMPARE(parseDateSerial(text).value_or(-1), value);
