@@ -230,6 +230,12 @@ private Q_SLOTS:
         main.close(); // before the first hand-off, which the close does
         QVERIFY(!main.itmRingWhenClosed->isEnabled() && !main.itmRingWhenClosed->isChecked() && !QFile::exists(timer));
         QCOMPARE(seen.informed.last(), "Alarms off: The clock has been closed. Its alarms will not ring until it is started again.");
+        // With nothing yet handed over, a manager that answers is known; a wake is not promised.
+        manager.absent = false;
+        AlarmHandOff nothingSet(manager, units, "/usr/bin/vintrel-clock", {});
+        nothingSet.handOver({});
+        QTRY_COMPARE(manager.calls.last(), "stop");
+        QCOMPARE(reachText(nothingSet.reach()), "Alarms ring while this computer is on, even with the clock closed.");
     }
 
     void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()
