@@ -1007,6 +1007,7 @@ private Q_SLOTS:
         const int height = named.height();
         named.showSoundFailure();
         QVERIFY(named.height() > height && named.lbl_sound->geometry().bottom() < named.height());
+        QCOMPARE(named.lbl_sound->x() + named.lbl_sound->width(), named.lbl_label->x() + named.lbl_label->width()); // the name's margins
     }
 
     // Ctrl+T, a number, Return: a timer of so many minutes, counting down in the title, with

@@ -233,9 +233,12 @@ private Q_SLOTS:
         // With nothing yet handed over, a manager that answers is known; a wake is not promised.
         manager.absent = false;
         AlarmHandOff nothingSet(manager, units, "/usr/bin/vintrel-clock", {});
+        QSignalSpy settled(&nothingSet, &AlarmHandOff::settled);
         nothingSet.handOver({});
         QTRY_COMPARE(manager.calls.last(), "stop");
         QCOMPARE(reachText(nothingSet.reach()), "Alarms ring while this computer is on, even with the clock closed.");
+        QTest::qWait(100);
+        QCOMPARE(settled.size(), 1); // and then quiet while the clock waits
     }
 
     void laterStartsRaiseTheFirstAndGiveWayUntilItHasGone()
